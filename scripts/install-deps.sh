@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Solvanta needs to build, run and test.
+# The one list of packages: the start command, the test command and CI all call this.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ clang-format
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # fonts: the windows ask for Verdana and fall back to DejaVu Sans
+  fonts-dejavu-core
+  # headless and end-to-end testing
+  xvfb xauth xdotool xclip x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi
+  imagemagick
+  # desktop integration checks and packaging
+  desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

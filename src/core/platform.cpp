@@ -1,0 +1,5 @@
+#include "platform.h"
+
+void Platform::notify(const QString& text, Icon icon) {
+    showMessage(text, kApplicationTitle, icon, Buttons::Ok);
+}

@@ -1,0 +1,54 @@
+#include "search.h"
+
+#include "platform.h"
+#include "texts.h"
+
+QString frameCaptionFor(ProfileSlot slot, const QString& signName) {
+    const QString gap = slot == ProfileSlot::First ? QStringLiteral(" ") : QStringLiteral("  ");
+    return QStringLiteral("Characteristics of") + gap + signName;
+}
+
+void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platform& platform) {
+    using F = ProfilePanel::Field;
+    if (resolution.isCusp && resolution.firstSign && resolution.secondSign) {
+        ShowSignProfile(result, *resolution.firstSign, ProfileSlot::First);
+        ShowSignProfile(result, *resolution.secondSign, ProfileSlot::Second);
+        result.setCuspDescription(Texts::cuspDescription(resolution.monthIndex));
+        const QString first = result.panel(ProfileSlot::First).text(F::SignName);
+        const QString second = result.panel(ProfileSlot::Second).text(F::SignName);
+        result.setFrameCaption(ProfileSlot::First, frameCaptionFor(ProfileSlot::First, first));
+        result.setFrameCaption(ProfileSlot::Second, frameCaptionFor(ProfileSlot::Second, second));
+        platform.notify(QStringLiteral("Yes! You were born in the Cusp of ") + first +
+                        QStringLiteral(" and ") + second + QStringLiteral("\r\n\r\n") +
+                        QStringLiteral("You have the Characteristics of both the Signs"));
+        return;
+    }
+
+    platform.notify(QStringLiteral("No! You were not born in a Cusp"));
+    result.setFrameCaption(ProfileSlot::First, QString());
+    result.setFrameCaption(ProfileSlot::Second, QString());
+    result.setCurrentTab(0);
+    result.setTabEnabled(1, false);
+    if (resolution.firstSign)
+        ShowSignProfile(result, *resolution.firstSign, ProfileSlot::First);
+}
+
+void RunCuspSearch(const BirthInput& input, SearchHost& host, Platform& platform) {
+    if (const auto failure = ValidateBirthInput(input)) {
+        platform.notify(failure->message);
+        if (failure->focus != InputField::None)
+            host.focusInputField(failure->focus);
+        return;
+    }
+
+    ResultModel& result = host.resultModel();
+    result.setTabEnabled(0, true);
+    result.setTabEnabled(1, true);
+    result.setCurrentTab(0);
+    result.setFrameCaption(ProfileSlot::First, QString());
+    result.setFrameCaption(ProfileSlot::Second, QString());
+
+    const CuspResolution resolution = ResolveCusp(input.monthIndex, input.dayIndex);
+    AssembleResult(result, resolution, platform);
+    host.handOverToResult();
+}
