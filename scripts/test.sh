@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test headless. Exits non-zero on
+# any failure; the last lines are CTest's summary of the main build.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh" || exit 1
+jobs=$(nproc)
+status=0
+
+# Unit and widget tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+if [ "${SOLVANTA_SKIP_SANITIZERS:-0}" != 1 ]; then
+  echo "== sanitizer build =="
+  bash "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSOLVANTA_SANITIZE=ON || exit 1
+  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir "$root/build-asan" -LE e2e -j "$jobs" --output-on-failure || status=1
+fi
+
+echo "== build =="
+bash "$root/scripts/build.sh" "$root/build" || exit 1
+ctest --test-dir "$root/build" -j "$jobs" --output-on-failure || status=1
+exit $status

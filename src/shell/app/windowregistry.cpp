@@ -1,0 +1,136 @@
+#include "windowregistry.h"
+
+#include "aboutbox.h"
+#include "exitscreen.h"
+#include "inputwindow.h"
+#include "platform.h"
+#include "resultwindow.h"
+#include "weblinks.h"
+
+WindowRegistry::WindowRegistry(Platform& platform, Terminator terminate)
+    : m_platform(platform), m_terminate(std::move(terminate)) {}
+
+WindowRegistry::~WindowRegistry() {
+    m_ended = true;
+    delete m_input.data();
+    delete m_result.data();
+    delete m_exit.data();
+}
+
+InputWindow& WindowRegistry::inputWindow() {
+    if (!m_input) {
+        m_input = new InputWindow(m_platform);
+        m_input->setAttribute(Qt::WA_DeleteOnClose);
+        InputWindow* window = m_input;
+        connect(window, &InputWindow::searchRequested, this, &WindowRegistry::runSearch);
+        connect(window, &InputWindow::linkRequested, this,
+                [this](Link link) { OpenLink(m_platform, link); });
+        connect(window, &InputWindow::aboutRequested, this, &WindowRegistry::showAbout);
+        connect(window, &InputWindow::unloading, this, [this, window] {
+            if (m_input == window)
+                m_input = nullptr;
+            showExitScreen();
+        });
+    }
+    return *m_input;
+}
+
+ResultWindow& WindowRegistry::resultWindow() {
+    if (!m_result) {
+        m_result = new ResultWindow(m_platform);
+        m_result->setAttribute(Qt::WA_DeleteOnClose);
+        ResultWindow* window = m_result;
+        connect(window, &ResultWindow::backRequested, this, &WindowRegistry::goBack);
+        connect(window, &ResultWindow::linkRequested, this,
+                [this](Link link) { OpenLink(m_platform, link); });
+        connect(window, &ResultWindow::aboutRequested, this, &WindowRegistry::showAbout);
+        connect(window, &ResultWindow::unloading, this, [this, window] {
+            if (m_result == window)
+                m_result = nullptr;
+            // Going back unloads the result window too, but that is no exit.
+            if (!m_handingOver)
+                showExitScreen();
+        });
+    }
+    return *m_result;
+}
+
+ExitScreen& WindowRegistry::exitScreen() {
+    if (!m_exit) {
+        m_exit = new ExitScreen(m_platform);
+        m_exit->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_exit, &ExitScreen::endRequested, this, &WindowRegistry::EndApplication);
+    }
+    return *m_exit;
+}
+
+void WindowRegistry::showExitScreen() {
+    if (m_ended)
+        return;
+    exitScreen().show();
+}
+
+void WindowRegistry::hideExitScreen() {
+    if (m_ended)
+        return;
+    exitScreen().hide();
+}
+
+void WindowRegistry::runSearch() {
+    if (m_ended)
+        return;
+    RunCuspSearch(inputWindow().birthInput(), *this, m_platform);
+}
+
+void WindowRegistry::focusInputField(InputField field) { inputWindow().focusField(field); }
+
+ResultModel& WindowRegistry::resultModel() { return resultWindow().model(); }
+
+void WindowRegistry::handOverToResult() {
+    if (m_ended)
+        return;
+    inputWindow().hide();
+    hideExitScreen();
+    resultWindow().show();
+    resultWindow().activateWindow();
+}
+
+void WindowRegistry::goBack() {
+    if (m_ended)
+        return;
+    inputWindow().show();
+    inputWindow().activateWindow();
+    if (m_result) {
+        // The exit screen must not appear, not even for a moment, while the
+        // result window gives way to the input window.
+        m_handingOver = true;
+        m_result->close();
+        m_handingOver = false;
+    }
+    hideExitScreen();
+}
+
+void WindowRegistry::showAbout() {
+    if (m_ended)
+        return;
+    AboutBox box(m_platform);
+    box.exec();
+}
+
+void WindowRegistry::EndApplication() {
+    if (m_ended)
+        return;
+    m_ended = true;
+    // Closing runs each window's unload handler; deletion follows from the event loop,
+    // so a window may end the program from inside one of its own handlers.
+    for (QWidget* window : {static_cast<QWidget*>(m_input.data()),
+                            static_cast<QWidget*>(m_result.data()),
+                            static_cast<QWidget*>(m_exit.data())}) {
+        if (window) {
+            window->close();
+            window->hide();
+        }
+    }
+    m_platform.flushSettings();
+    m_terminate(0);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "search.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class AboutBox;
+class ExitScreen;
+class InputWindow;
+class Platform;
+class ResultWindow;
+
+// Owns the program's windows. Each exists at most once: it is created on first use
+// (which runs its set-up), lives while hidden and is destroyed when unloaded. The
+// registry also connects the windows' requests to what they mean for the program:
+// searches, links, the About box, the hand-overs and every way out.
+class WindowRegistry : public QObject, public SearchHost {
+    Q_OBJECT
+
+public:
+    // Ends the process with the given status; the program calls it once, from
+    // EndApplication.
+    using Terminator = std::function<void(int)>;
+
+    WindowRegistry(Platform& platform, Terminator terminate);
+    ~WindowRegistry() override;
+
+    // The windows, created (loaded) on first use.
+    InputWindow& inputWindow();
+    ResultWindow& resultWindow();
+    ExitScreen& exitScreen();
+
+    // The windows if they are loaded, without loading them.
+    InputWindow* loadedInputWindow() const { return m_input; }
+    ResultWindow* loadedResultWindow() const { return m_result; }
+    ExitScreen* loadedExitScreen() const { return m_exit; }
+
+    // "Find If I am Born in a Cusp".
+    void runSearch();
+    // "Back" on the result window.
+    void goBack();
+    // "&About Software": the About box, modal, until it is closed.
+    void showAbout();
+
+    // Unloads every window (their unload handlers run), flushes the settings and
+    // ends the process. Nothing is shown once it has been called.
+    void EndApplication();
+    bool hasEnded() const { return m_ended; }
+
+    // SearchHost
+    void focusInputField(InputField field) override;
+    ResultModel& resultModel() override;
+    void handOverToResult() override;
+
+private:
+    void showExitScreen();
+    void hideExitScreen();
+
+    Platform& m_platform;
+    Terminator m_terminate;
+    QPointer<InputWindow> m_input;
+    QPointer<ResultWindow> m_result;
+    QPointer<ExitScreen> m_exit;
+    bool m_ended = false;
+    bool m_handingOver = false;
+};
