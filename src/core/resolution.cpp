@@ -9,14 +9,20 @@ constexpr int kLastDay = 30;      // day 31
 // Last day index of the month's first sign; the second sign rules the rest.
 constexpr int kFirstSignLastDay[12] = {18, 17, 19, 19, 19, 19, 19, 19, 19, 19, 19, 19};
 
-ZodiacSign signFromNumber(int number) { return static_cast<ZodiacSign>(number); }
+ZodiacSign signFromNumber(int number) {
+    return static_cast<ZodiacSign>(number);
+}
 
 } // namespace
 
 // January starts in Capricorn (10); every later month starts one sign further on.
-ZodiacSign monthFirstSign(int monthIndex) { return signFromNumber((monthIndex + 9) % 12 + 1); }
+ZodiacSign monthFirstSign(int monthIndex) {
+    return signFromNumber((monthIndex + 9) % 12 + 1);
+}
 
-ZodiacSign monthSecondSign(int monthIndex) { return signFromNumber((monthIndex + 10) % 12 + 1); }
+ZodiacSign monthSecondSign(int monthIndex) {
+    return signFromNumber((monthIndex + 10) % 12 + 1);
+}
 
 CuspResolution ResolveCusp(int monthIndex, int dayIndex) {
     CuspResolution result;

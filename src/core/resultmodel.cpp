@@ -5,7 +5,9 @@ ProfilePanel::ProfilePanel(QObject* parent) : QObject(parent) {
         m_texts[static_cast<std::size_t>(i)] = kUnfilledLabel;
 }
 
-QString ProfilePanel::text(Field field) const { return m_texts[static_cast<std::size_t>(field)]; }
+QString ProfilePanel::text(Field field) const {
+    return m_texts[static_cast<std::size_t>(field)];
+}
 
 void ProfilePanel::setText(Field field, const QString& value) {
     QString& current = m_texts[static_cast<std::size_t>(field)];

@@ -24,14 +24,10 @@ constexpr ShortFields kShortFields[kSignCount] = {
     {"Virgo", "Earth", "3 and 5", "Wednesday", "Capricorn and Taurus", "Sapphire", "virgo.jpg"},
     {"Libra", "Air", "6 and 9", "Friday", "Aquarius and Gemini", "Opal", "libra.jpg"},
     {"Scorpio", "Water", "2 and 4", "Tuesday", "Cancer and Pisces", "Topaz", "scorpio.jpg"},
-    {"Sagittarius", "Fire", "5 and 7", "Thursday", "Aries and Leo", "Turquoise",
-     "sagittarius.jpg"},
-    {"Capricorn", "Earth", "8 and 2", "Saturday", "Taurus and Virgo", "Garnet",
-     "capricorn.jpg"},
-    {"Aquarius", "Air", "1 and 7", "Wednesday", "Gemini and Libra", "Amethyst",
-     "aquarius.jpg"},
-    {"Pisces", "Water", "2 and 6", "Friday", "Cancer and Scorpio", "Aquamarine",
-     "pisces.jpg"},
+    {"Sagittarius", "Fire", "5 and 7", "Thursday", "Aries and Leo", "Turquoise", "sagittarius.jpg"},
+    {"Capricorn", "Earth", "8 and 2", "Saturday", "Taurus and Virgo", "Garnet", "capricorn.jpg"},
+    {"Aquarius", "Air", "1 and 7", "Wednesday", "Gemini and Libra", "Amethyst", "aquarius.jpg"},
+    {"Pisces", "Water", "2 and 6", "Friday", "Cancer and Scorpio", "Aquamarine", "pisces.jpg"},
 };
 
 std::array<SignProfile, kSignCount> buildTable() {
@@ -58,7 +54,9 @@ const std::array<SignProfile, kSignCount>& SignTable() {
     return table;
 }
 
-bool isSignNumber(int number) { return number >= 1 && number <= kSignCount; }
+bool isSignNumber(int number) {
+    return number >= 1 && number <= kSignCount;
+}
 
 const SignProfile& signProfile(ZodiacSign sign) {
     return SignTable()[static_cast<std::size_t>(static_cast<int>(sign) - 1)];

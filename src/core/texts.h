@@ -22,12 +22,12 @@ QString leoPositivePassageTwo(); // 215 characters
 // Portrait of someone born on the cusp of the month, monthIndex 0 (January) to 11.
 QString cuspDescription(int monthIndex);
 
-QString forumBanner();      // 115 characters, ends inviting a visit to the forum address
-QString fullBrandOffer();   // 161 characters
-QString coBrandOffer();     // 185 characters
-QString aboutDescription(); // 220 characters
-QString aboutPromotion();   // 132 characters
-QString supportText(int k); // k = 0..3: 227, 211, 160, 196 characters
+QString forumBanner();       // 115 characters, ends inviting a visit to the forum address
+QString fullBrandOffer();    // 161 characters
+QString coBrandOffer();      // 185 characters
+QString aboutDescription();  // 220 characters
+QString aboutPromotion();    // 132 characters
+QString supportText(int k);  // k = 0..3: 227, 211, 160, 196 characters
 QString softwarePromotion(); // 615 characters
 
 } // namespace Texts

@@ -1,6 +1,8 @@
 #include "validation.h"
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 namespace {
 
@@ -20,8 +22,7 @@ std::optional<ValidationFailure> ValidateBirthInput(const BirthInput& input) {
         return ValidationFailure{QStringLiteral("Please Enter Your Last Name"),
                                  InputField::LastName};
     if (input.dayText.isEmpty())
-        return ValidationFailure{QStringLiteral("Please Specify Your Birth Date"),
-                                 InputField::Day};
+        return ValidationFailure{QStringLiteral("Please Specify Your Birth Date"), InputField::Day};
     if (input.monthText.isEmpty())
         return ValidationFailure{QStringLiteral("Please Specify Your Birth Month"),
                                  InputField::Month};

@@ -20,10 +20,9 @@ QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::showMessage(const QString& text, const QString& title, Icon icon,
                                          Buttons buttons) {
-    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    title, text,
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok);
+    QMessageBox box(
+        icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setAccessibleName(title);
     box.setAccessibleDescription(text);
     const int result = box.exec();
@@ -32,7 +31,9 @@ Platform::Answer QtPlatform::showMessage(const QString& text, const QString& tit
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-bool QtPlatform::openAddress(const QUrl& address) { return QDesktopServices::openUrl(address); }
+bool QtPlatform::openAddress(const QUrl& address) {
+    return QDesktopServices::openUrl(address);
+}
 
 QSettings& QtPlatform::settings() {
     if (!m_settings) {
@@ -99,4 +100,6 @@ double QtPlatform::randomDraw() {
     return std::uniform_real_distribution<double>(0.0, 1.0)(m_random);
 }
 
-QDate QtPlatform::today() { return QDate::currentDate(); }
+QDate QtPlatform::today() {
+    return QDate::currentDate();
+}

@@ -35,18 +35,40 @@ QUrl linkAddress(Link link) {
     return {};
 }
 
-QUrl productHomePage() { return address(SOLVANTA_PRODUCT_HOST, "/"); }
+QUrl productHomePage() {
+    return address(SOLVANTA_PRODUCT_HOST, "/");
+}
 
-QUrl referralEndpoint() { return address(SOLVANTA_FORUM_HOST, "/vexo-refer-a-friend.php"); }
+QUrl referralEndpoint() {
+    return address(SOLVANTA_FORUM_HOST, "/vexo-refer-a-friend.php");
+}
 
-void OpenLink(Platform& platform, const QUrl& address) { platform.openAddress(address); }
+void OpenLink(Platform& platform, const QUrl& address) {
+    platform.openAddress(address);
+}
 
-void OpenLink(Platform& platform, Link link) { OpenLink(platform, linkAddress(link)); }
+void OpenLink(Platform& platform, Link link) {
+    OpenLink(platform, linkAddress(link));
+}
 
-void OpenHelpPage(Platform& platform) { OpenLink(platform, Link::HelpPage); }
-void OpenDownloadPage(Platform& platform) { OpenLink(platform, Link::DownloadPage); }
-void OpenForumHomePage(Platform& platform) { OpenLink(platform, Link::ForumHomePage); }
-void OpenDonatePage(Platform& platform) { OpenLink(platform, Link::DonatePage); }
-void OpenFullBrandingPage(Platform& platform) { OpenLink(platform, Link::FullBrandingPage); }
-void OpenCoBrandingPage(Platform& platform) { OpenLink(platform, Link::CoBrandingPage); }
-void OpenSoftwareCatalogPage(Platform& platform) { OpenLink(platform, Link::SoftwareCatalogPage); }
+void OpenHelpPage(Platform& platform) {
+    OpenLink(platform, Link::HelpPage);
+}
+void OpenDownloadPage(Platform& platform) {
+    OpenLink(platform, Link::DownloadPage);
+}
+void OpenForumHomePage(Platform& platform) {
+    OpenLink(platform, Link::ForumHomePage);
+}
+void OpenDonatePage(Platform& platform) {
+    OpenLink(platform, Link::DonatePage);
+}
+void OpenFullBrandingPage(Platform& platform) {
+    OpenLink(platform, Link::FullBrandingPage);
+}
+void OpenCoBrandingPage(Platform& platform) {
+    OpenLink(platform, Link::CoBrandingPage);
+}
+void OpenSoftwareCatalogPage(Platform& platform) {
+    OpenLink(platform, Link::SoftwareCatalogPage);
+}

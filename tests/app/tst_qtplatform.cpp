@@ -60,10 +60,12 @@ QProcess* TestQtPlatform::startProbe() {
 }
 
 QString TestQtPlatform::firstLine(QProcess* probe) {
-    if (!probe->canReadLine() && !QTest::qWaitFor([&] {
-            probe->waitForReadyRead(50);
-            return probe->canReadLine();
-        }, 10000))
+    if (!probe->canReadLine() && !QTest::qWaitFor(
+                                     [&] {
+                                         probe->waitForReadyRead(50);
+                                         return probe->canReadLine();
+                                     },
+                                     10000))
         return QStringLiteral("(no answer)");
     return QString::fromUtf8(probe->readLine()).trimmed();
 }

@@ -35,7 +35,9 @@ void FakePlatform::clearClipboard() {
     clipboardOwn = false;
 }
 
-double FakePlatform::randomDraw() { return draws.isEmpty() ? 0.0 : draws.takeFirst(); }
+double FakePlatform::randomDraw() {
+    return draws.isEmpty() ? 0.0 : draws.takeFirst();
+}
 
 QStringList FakePlatform::messageTexts() const {
     QStringList texts;

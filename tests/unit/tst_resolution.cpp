@@ -23,11 +23,11 @@ void TestResolution::everyDayOfEveryMonth_data() {
     QTest::addColumn<ZodiacSign>("first");
     QTest::addColumn<ZodiacSign>("second");
     using Z = ZodiacSign;
-    const Z firsts[12] = {Z::Capricorn, Z::Aquarius, Z::Pisces, Z::Aries,
-                          Z::Taurus,    Z::Gemini,   Z::Cancer, Z::Leo,
+    const Z firsts[12] = {Z::Capricorn, Z::Aquarius, Z::Pisces,  Z::Aries,
+                          Z::Taurus,    Z::Gemini,   Z::Cancer,  Z::Leo,
                           Z::Virgo,     Z::Libra,    Z::Scorpio, Z::Sagittarius};
-    const Z seconds[12] = {Z::Aquarius, Z::Pisces, Z::Aries,  Z::Taurus,
-                           Z::Gemini,   Z::Cancer, Z::Leo,    Z::Virgo,
+    const Z seconds[12] = {Z::Aquarius, Z::Pisces,  Z::Aries,       Z::Taurus,
+                           Z::Gemini,   Z::Cancer,  Z::Leo,         Z::Virgo,
                            Z::Libra,    Z::Scorpio, Z::Sagittarius, Z::Capricorn};
     for (int m = 0; m < 12; ++m)
         QTest::addRow("month %d", m) << m << firsts[m] << seconds[m];

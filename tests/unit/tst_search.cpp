@@ -10,7 +10,9 @@ namespace {
 // search has asked for it, as the result window would.
 class RecordingHost : public SearchHost {
 public:
-    void focusInputField(InputField field) override { events << QStringLiteral("focus %1").arg(int(field)); }
+    void focusInputField(InputField field) override {
+        events << QStringLiteral("focus %1").arg(int(field));
+    }
     ResultModel& resultModel() override {
         if (!model)
             model = std::make_unique<ResultModel>();
@@ -36,7 +38,9 @@ BirthInput birth(int day, int month, int year = 1990) {
 
 using F = ProfilePanel::Field;
 
-QString signName(const ResultModel& m, ProfileSlot slot) { return m.panel(slot).text(F::SignName); }
+QString signName(const ResultModel& m, ProfileSlot slot) {
+    return m.panel(slot).text(F::SignName);
+}
 
 } // namespace
 
@@ -86,7 +90,8 @@ void TestSearch::noCuspRun() {
     RecordingHost host;
     RunCuspSearch(birth(10, 1), host, platform);
 
-    QCOMPARE(platform.messageTexts(), QStringList{QStringLiteral("No! You were not born in a Cusp")});
+    QCOMPARE(platform.messageTexts(),
+             QStringList{QStringLiteral("No! You were not born in a Cusp")});
     const ResultModel& m = *host.model;
     QVERIFY(m.isTabEnabled(0));
     QVERIFY(!m.isTabEnabled(1));
@@ -156,8 +161,7 @@ void TestSearch::verdictComesAfterPanelsInACuspAndBeforeThemOtherwise() {
     RunCuspSearch(birth(5, 4), host, platform);
     // Cusp: the panels are filled when the box shows. No cusp: the box shows first and
     // the panel still holds the previous run's sign. Neither run has handed over yet.
-    QCOMPARE(seenWhileVerdictShown,
-             QStringList({"Pisces", "", "Pisces", "hand over"}));
+    QCOMPARE(seenWhileVerdictShown, QStringList({"Pisces", "", "Pisces", "hand over"}));
     QCOMPARE(signName(*host.model, ProfileSlot::First), QStringLiteral("Aries"));
 }
 

@@ -53,9 +53,9 @@ void TestSignTable::shortFields() {
     QFETCH(int, number);
     QFETCH(QStringList, fields);
     const SignProfile& p = signProfile(static_cast<ZodiacSign>(number));
-    QCOMPARE(QStringList({p.name, p.element, p.luckyNumbers, p.luckyDay, p.compatibility,
-                          p.birthstone}),
-             fields);
+    QCOMPARE(
+        QStringList({p.name, p.element, p.luckyNumbers, p.luckyDay, p.compatibility, p.birthstone}),
+        fields);
     QCOMPARE(p.pictureIndex, number);
     QCOMPARE(&SignTable()[static_cast<std::size_t>(number - 1)], &p);
 }
@@ -63,8 +63,7 @@ void TestSignTable::shortFields() {
 // A paragraph of the program's prose: no line breaks or tabs, no run of three blanks,
 // no blank at either end except where the text is meant to end in exactly one.
 static void checkParagraph(const QString& text, bool endsInOneBlank) {
-    QVERIFY2(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')),
-             "line break");
+    QVERIFY2(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')), "line break");
     QVERIFY2(!text.contains(QLatin1Char('\t')), "tab");
     QVERIFY2(!text.contains(QStringLiteral("   ")), "run of three blanks");
     QVERIFY2(!text.startsWith(QLatin1Char(' ')), "leading blank");
@@ -146,9 +145,9 @@ void TestSignTable::cuspDescriptions_data() {
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("opening");
     QTest::addColumn<bool>("endsInOneBlank");
-    QTest::newRow("January") << 0 << 758
-                             << "You will be responsible and traditional in your thoughts and ideas."
-                             << false;
+    QTest::newRow("January")
+        << 0 << 758 << "You will be responsible and traditional in your thoughts and ideas."
+        << false;
     QTest::newRow("February") << 1 << 433 << "You will have your own set of ideals and values."
                               << false;
     QTest::newRow("March") << 2 << 451
@@ -175,8 +174,7 @@ void TestSignTable::cuspDescriptions_data() {
                               << false;
     QTest::newRow("December")
         << 11 << 509
-        << "You will have a combination of the intellectual and adventurousness nature of"
-        << false;
+        << "You will have a combination of the intellectual and adventurousness nature of" << false;
 }
 
 void TestSignTable::cuspDescriptions() {
@@ -201,9 +199,9 @@ void TestSignTable::windowTexts_data() {
     QTest::newRow("full brand") << Texts::fullBrandOffer() << 161 << homeBusiness;
     QTest::newRow("co-brand") << Texts::coBrandOffer() << 185
                               << QStringLiteral("Co-brand this software for your site.");
-    QTest::newRow("about") << Texts::aboutDescription() << 220
-                           << QStringLiteral(
-                                  "Solvanta finds out if you are born in the cusp of two sun signs.");
+    QTest::newRow("about")
+        << Texts::aboutDescription() << 220
+        << QStringLiteral("Solvanta finds out if you are born in the cusp of two sun signs.");
     QTest::newRow("about promotion") << Texts::aboutPromotion() << 132 << homeBusiness;
     QTest::newRow("support 0")
         << Texts::supportText(0) << 227
@@ -249,8 +247,8 @@ void TestSignTable::noTextRepeatsASentence() {
 }
 
 void TestSignTable::pictures() {
-    const QStringList files = {"aries",    "taurus",  "gemini",      "cancer",
-                               "leo",      "virgo",   "libra",       "scorpio",
+    const QStringList files = {"aries",       "taurus",    "gemini",   "cancer",
+                               "leo",         "virgo",     "libra",    "scorpio",
                                "sagittarius", "capricorn", "aquarius", "pisces"};
     for (int i = 1; i <= kSignCount; ++i) {
         const QString path = signPicturePath(i);
@@ -270,16 +268,16 @@ void TestSignTable::showSignProfileWritesNineValuesInOrder() {
     ProfilePanel& panel = result.panel(ProfileSlot::First);
     QList<QString> writes;
     connect(&panel, &ProfilePanel::textChanged, this, [&](ProfilePanel::Field f, const QString&) {
-        writes << QString::fromLatin1(QMetaEnum::fromType<ProfilePanel::Field>().valueToKey(
-            static_cast<int>(f)));
+        writes << QString::fromLatin1(
+            QMetaEnum::fromType<ProfilePanel::Field>().valueToKey(static_cast<int>(f)));
     });
     connect(&panel, &ProfilePanel::pictureChanged, this,
             [&](int) { writes << QStringLiteral("Picture"); });
 
     ShowSignProfile(result, ZodiacSign::Capricorn, ProfileSlot::First);
-    QCOMPARE(writes, QStringList({"SignName", "Element", "LuckyNumbers", "LuckyDay",
-                                  "Compatibility", "Birthstone", "PositiveTraits",
-                                  "NegativeTraits", "Picture"}));
+    QCOMPARE(writes,
+             QStringList({"SignName", "Element", "LuckyNumbers", "LuckyDay", "Compatibility",
+                          "Birthstone", "PositiveTraits", "NegativeTraits", "Picture"}));
     QCOMPARE(panel.pictureIndex(), 10);
     QCOMPARE(panel.text(ProfilePanel::Field::LuckyNumbers), QStringLiteral("8 and 2"));
 }

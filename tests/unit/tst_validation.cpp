@@ -44,7 +44,8 @@ void TestValidation::firstFailureWins_data() {
     b.firstName.clear();
     b.lastName.clear();
     b.dayText.clear();
-    QTest::newRow("both names empty") << b << "Please Enter Your First Name" << InputField::FirstName;
+    QTest::newRow("both names empty")
+        << b << "Please Enter Your First Name" << InputField::FirstName;
     b = good;
     b.lastName.clear();
     b.dayText.clear();
@@ -61,8 +62,7 @@ void TestValidation::firstFailureWins_data() {
     b.yearText.clear();
     QTest::newRow("no year") << b << "Please Specify Your Birth Year" << InputField::Year;
     QTest::newRow("31 February") << good << kFebruaryMessage << InputField::None;
-    QTest::newRow("31 April") << input("A", "B", 31, 4, 2000) << kThirtyMessage
-                              << InputField::None;
+    QTest::newRow("31 April") << input("A", "B", 31, 4, 2000) << kThirtyMessage << InputField::None;
 }
 
 void TestValidation::firstFailureWins() {
@@ -85,8 +85,8 @@ void TestValidation::dates_data() {
     QTest::newRow("29 Feb 2000") << 29 << 2 << 2000 << QString();
     QTest::newRow("29 Feb 2048") << 29 << 2 << 2048 << QString();
     QTest::newRow("29 Feb 1900") << 29 << 2 << 1900 << kFebruaryMessage;
-    QTest::newRow("29 Feb 2100 is not offered but is no leap day") << 29 << 2 << 2100
-                                                                  << kFebruaryMessage;
+    QTest::newRow("29 Feb 2100 is not offered but is no leap day")
+        << 29 << 2 << 2100 << kFebruaryMessage;
     QTest::newRow("29 Feb 1905") << 29 << 2 << 1905 << kFebruaryMessage;
     QTest::newRow("28 Feb 1905") << 28 << 2 << 1905 << QString();
     QTest::newRow("30 Feb 2000") << 30 << 2 << 2000 << kFebruaryMessage;

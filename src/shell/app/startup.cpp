@@ -9,8 +9,10 @@
 
 int CoBrand_Randomize(Platform& platform, InputWindow& window) {
     const float r = static_cast<float>(platform.randomDraw());
-    // nearbyint rounds to nearest with ties to even, the default rounding mode.
-    const int number = static_cast<int>(std::nearbyint(r * 6.0f + 1.0f));
+    // Nearest integer, ties to even (nearbyint in the default rounding mode); from
+    // 6.5 on the draw is 7, the one tie that goes up.
+    const float x = r * 6.0f + 1.0f;
+    const int number = x >= 6.5f ? 7 : static_cast<int>(std::nearbyint(x));
 
     if (number == 1 || number == 3 || number == 5)
         window.bringPromotionToFront(InputWindow::Promotion::CoBrand);

@@ -17,6 +17,16 @@ WindowRegistry::~WindowRegistry() {
     delete m_exit.data();
 }
 
+InputWindow* WindowRegistry::loadedInputWindow() const {
+    return m_input;
+}
+ResultWindow* WindowRegistry::loadedResultWindow() const {
+    return m_result;
+}
+ExitScreen* WindowRegistry::loadedExitScreen() const {
+    return m_exit;
+}
+
 InputWindow& WindowRegistry::inputWindow() {
     if (!m_input) {
         m_input = new InputWindow(m_platform);
@@ -82,9 +92,13 @@ void WindowRegistry::runSearch() {
     RunCuspSearch(inputWindow().birthInput(), *this, m_platform);
 }
 
-void WindowRegistry::focusInputField(InputField field) { inputWindow().focusField(field); }
+void WindowRegistry::focusInputField(InputField field) {
+    inputWindow().focusField(field);
+}
 
-ResultModel& WindowRegistry::resultModel() { return resultWindow().model(); }
+ResultModel& WindowRegistry::resultModel() {
+    return resultWindow().model();
+}
 
 void WindowRegistry::handOverToResult() {
     if (m_ended)
@@ -123,9 +137,9 @@ void WindowRegistry::EndApplication() {
     m_ended = true;
     // Closing runs each window's unload handler; deletion follows from the event loop,
     // so a window may end the program from inside one of its own handlers.
-    for (QWidget* window : {static_cast<QWidget*>(m_input.data()),
-                            static_cast<QWidget*>(m_result.data()),
-                            static_cast<QWidget*>(m_exit.data())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_input.data()), static_cast<QWidget*>(m_result.data()),
+          static_cast<QWidget*>(m_exit.data())}) {
         if (window) {
             window->close();
             window->hide();

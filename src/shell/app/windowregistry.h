@@ -34,9 +34,9 @@ public:
     ExitScreen& exitScreen();
 
     // The windows if they are loaded, without loading them.
-    InputWindow* loadedInputWindow() const { return m_input; }
-    ResultWindow* loadedResultWindow() const { return m_result; }
-    ExitScreen* loadedExitScreen() const { return m_exit; }
+    InputWindow* loadedInputWindow() const;
+    ResultWindow* loadedResultWindow() const;
+    ExitScreen* loadedExitScreen() const;
 
     // "Find If I am Born in a Cusp".
     void runSearch();

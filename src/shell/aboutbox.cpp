@@ -1,0 +1,83 @@
+#include "aboutbox.h"
+#include "ui_aboutbox.h"
+
+#include "look.h"
+#include "platform.h"
+#include "texts.h"
+#include "weblinks.h"
+
+#include <QIcon>
+
+#include <algorithm>
+
+namespace {
+
+// Keeps a one-line link whole when its text is longer than its place (its text
+// holds the forum's address, which depends on how the program was configured):
+// first it grows to the left, as far as the box's margin, then its font gets
+// smaller in quarter points.
+void fitOnOneLine(QLabel* label, int leftMargin, qreal smallestPointSize) {
+    const QRect place = label->geometry();
+    const int wanted = label->sizeHint().width();
+    if (wanted > place.width()) {
+        const int left = std::max(leftMargin, place.right() + 1 - wanted);
+        label->setGeometry(left, place.y(), place.right() + 1 - left, place.height());
+    }
+    QFont font = label->font();
+    while (label->sizeHint().width() > label->width() &&
+           font.pointSizeF() - 0.25 >= smallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label->setFont(font);
+    }
+}
+
+} // namespace
+
+AboutBox::AboutBox(Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::AboutBox>()), m_platform(platform) {
+    m_ui->setupUi(this);
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(Look::programIcon());
+    setModal(true);
+    Look::applyIndigoPalette(this);
+
+    m_ui->Label2->setFont(Look::verdana(9.75, true));
+    m_ui->Label1->setFont(Look::verdana(8.25));
+    m_ui->Label1->setText(Texts::aboutDescription());
+    m_ui->Label3->setFont(Look::verdana(8.25, true));
+    m_ui->Label3->setText(Texts::aboutPromotion());
+
+    const QString homePage = QStringLiteral("Click here to visit ") + Texts::forumDisplayAddress();
+    for (LinkLabel* link : {m_ui->lblHomePage, m_ui->lblCoBrand}) {
+        link->setFont(Look::verdana(8.25, true, true));
+        link->setWordWrap(false);
+    }
+    m_ui->lblHomePage->setText(homePage);
+    fitOnOneLine(m_ui->lblHomePage, m_ui->Label1->x(), 6.5);
+    m_ui->lblHomePage->setAccessibleName(homePage);
+    m_ui->lblCoBrand->setAccessibleName(m_ui->lblCoBrand->text());
+    m_ui->Picture1->setAccessibleName(QStringLiteral("Solvanta"));
+
+    // A cream rule across the whole box above the button.
+    QPalette rule = m_ui->Line1->palette();
+    rule.setColor(QPalette::Window, Look::kCream);
+    m_ui->Line1->setPalette(rule);
+    m_ui->Line1->setAutoFillBackground(true);
+
+    m_ui->cmdOK->setFont(Look::verdana(8.25, true));
+    m_ui->cmdOK->setAccessibleName(QStringLiteral("OK"));
+    m_ui->cmdOK->setDefault(true);
+    m_ui->cmdOK->setFocus();
+
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->lblHomePage, &LinkLabel::clicked, this,
+            [this] { OpenLink(m_platform, Link::ForumHomePage); });
+    connect(m_ui->lblCoBrand, &LinkLabel::clicked, this,
+            [this] { OpenLink(m_platform, Link::FullBrandingPage); });
+
+    Look::fixAndCentre(this, 455, 258);
+}
+
+AboutBox::~AboutBox() = default;

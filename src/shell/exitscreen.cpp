@@ -1,0 +1,238 @@
+#include "exitscreen.h"
+#include "ui_exitscreen.h"
+
+#include "look.h"
+#include "platform.h"
+#include "referral.h"
+#include "texts.h"
+#include "weblinks.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kWhite{255, 255, 255};
+const QColor kBlack{0, 0, 0};
+
+void setColours(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+bool fits(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
+        return label->heightForWidth(label->width()) <= label->height();
+    return widget->sizeHint().width() <= widget->width();
+}
+
+// Gives a widget its font, made smaller in quarter points when the text would not
+// fit its fixed place (the forum's address, and so the captions, depend on how
+// the program was configured, and the fallback for Verdana runs wider).
+void setFittingFont(QWidget* widget, QFont font, qreal smallestPointSize) {
+    widget->setFont(font);
+    while (!fits(widget) && font.pointSizeF() - 0.25 >= smallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        widget->setFont(font);
+    }
+}
+
+// A one-line box's text without leading and trailing blanks.
+QString trimmedText(const QLineEdit* box) {
+    return Referral::trimSpaces(box->text());
+}
+
+} // namespace
+
+ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      m_ui(std::make_unique<Ui::ExitScreen>()), m_platform(platform) {
+    m_ui->setupUi(this);
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(Look::programIcon());
+    // Stays above other programs' windows, and appearing never takes the focus
+    // away from the program the user is working in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setColours(this, kWhite, kBlack);
+    setFont(Look::verdana(8.25));
+
+    m_ui->Picture1->setPixmap(Look::programIcon().pixmap(32, 32));
+    m_ui->Picture1->setAccessibleName(QStringLiteral("Solvanta"));
+    m_ui->Label1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
+
+    const QString visitForum = QStringLiteral("Click Here To Visit ") +
+                               Texts::forumDisplayAddress() + QStringLiteral(" Now");
+    m_ui->Check1->setText(visitForum);
+    m_ui->Check1->setAccessibleName(visitForum);
+    m_ui->Check1->setCursor(Qt::PointingHandCursor);
+    setTextColour(m_ui->Check1, Look::kLinkBlue);
+    setFittingFont(m_ui->Check1, Look::verdana(14.25), 10);
+
+    m_ui->cmdClose->setFont(Look::verdana(8.25));
+    m_ui->cmdClose->setAccessibleName(QStringLiteral("Exit"));
+
+    // The two navy frames: white bold captions, their contents in their own fonts.
+    for (QGroupBox* frame : {m_ui->Frame2, m_ui->Frame6}) {
+        setColours(frame, Look::kNavy, kWhite);
+        frame->setFont(Look::verdana(9.75, true));
+    }
+    const struct {
+        QWidget* box;
+        const char* name;
+    } boxes[] = {
+        {m_ui->txtName, "Your Name"},           {m_ui->txtEmail, "Your Email Address"},
+        {m_ui->txtFriendName, "Friend's Name"}, {m_ui->txtFriendEmail, "Friend's Email Address"},
+        {m_ui->txtMessage, "Your Message"},
+    };
+    for (const auto& [box, name] : boxes) {
+        box->setFont(Look::verdana(8.25));
+        box->setAccessibleName(QString::fromUtf8(name));
+        box->installEventFilter(this);
+    }
+    setBoxText(m_ui->txtMessage, Referral::kInitialMessage);
+    m_ui->cmdSubmit->setFont(Look::verdana(8.25, true));
+    m_ui->cmdSubmit->setAccessibleName(QStringLiteral("Refer A Friend Now"));
+
+    m_ui->Label3->setText(Texts::softwarePromotion());
+    setFittingFont(m_ui->Label3, Look::verdana(9), 7.5);
+    m_ui->lblGoToHome->setFont(Look::verdana(9, true, true));
+    setTextColour(m_ui->lblGoToHome, Look::kYellow);
+    m_ui->lblGoToHome->setAccessibleName(m_ui->lblGoToHome->text());
+
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &ExitScreen::requestEnd);
+    connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitScreen::submit);
+    connect(m_ui->Check1, &QCheckBox::toggled, this, &ExitScreen::visitForum);
+    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
+            [this] { OpenLink(m_platform, Link::SoftwareCatalogPage); });
+
+    // One of the four support texts, chosen once for the whole run.
+    m_platform.seedRandom();
+    m_supportText = std::clamp(static_cast<int>(m_platform.randomDraw() * 4), 0, 3);
+    m_ui->Label2->setText(Texts::supportText(m_supportText));
+    setFittingFont(m_ui->Label2, Look::verdana(9.75, true), 8);
+
+    m_ui->cmdClose->setFocus();
+    Look::fixAndCentre(this, 741, 315);
+}
+
+ExitScreen::~ExitScreen() = default;
+
+const QString* ExitScreen::placeholderOf(const QObject* box) const {
+    if (box == m_ui->txtName)
+        return &Referral::kNamePlaceholder;
+    if (box == m_ui->txtEmail)
+        return &Referral::kEmailPlaceholder;
+    if (box == m_ui->txtFriendName)
+        return &Referral::kFriendNamePlaceholder;
+    if (box == m_ui->txtFriendEmail)
+        return &Referral::kFriendEmailPlaceholder;
+    if (box == m_ui->txtMessage)
+        return &Referral::kMessagePlaceholder;
+    return nullptr;
+}
+
+QString ExitScreen::boxText(const QObject* box) const {
+    if (box == m_ui->txtMessage) {
+        QString text = m_ui->txtMessage->toPlainText();
+        return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    }
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    return {};
+}
+
+void ExitScreen::setBoxText(QObject* box, const QString& text) {
+    if (box == m_ui->txtMessage) {
+        QString plain = text;
+        m_ui->txtMessage->setPlainText(plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+    }
+}
+
+bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
+    const QString* placeholder = placeholderOf(watched);
+    if (!placeholder)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Only focus that moves between controls counts; switching to another
+        // window, a message box or a context menu leaves the box as it is.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const QString trimmed = Referral::trimSpaces(boxText(watched));
+        if (event->type() == QEvent::FocusIn && trimmed == *placeholder)
+            setBoxText(watched, QString());
+        else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
+            setBoxText(watched, *placeholder);
+        break;
+    }
+    case QEvent::KeyPress:
+        if ((watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail) &&
+            static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" "))
+            return rejectSpace(static_cast<QWidget*>(watched));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool ExitScreen::rejectSpace(QWidget* box) {
+    m_platform.showMessage(Referral::kEmailHasSpace, kApplicationTitle, Platform::Icon::Critical,
+                           Platform::Buttons::Ok);
+    box->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void ExitScreen::submit() {
+    const ReferralValues values{
+        trimmedText(m_ui->txtName),
+        trimmedText(m_ui->txtEmail),
+        Referral::trimSpaces(boxText(m_ui->txtMessage)),
+        trimmedText(m_ui->txtFriendName),
+        trimmedText(m_ui->txtFriendEmail),
+    };
+    SubmitReferral(m_platform, values);
+}
+
+void ExitScreen::visitForum(bool ticked) {
+    // The box is a link that looks like a check box: it never stays ticked.
+    if (!ticked)
+        return;
+    {
+        const QSignalBlocker blocker(m_ui->Check1);
+        m_ui->Check1->setChecked(false);
+    }
+    m_ui->Check1->update();
+    OpenLink(m_platform, Link::ForumHomePage);
+}
+
+void ExitScreen::requestEnd() {
+    if (m_endRequested)
+        return;
+    m_endRequested = true;
+    emit endRequested();
+}
+
+void ExitScreen::closeEvent(QCloseEvent* event) {
+    requestEnd();
+    event->accept();
+}

@@ -1,0 +1,210 @@
+#include "inputwindow.h"
+#include "ui_inputwindow.h"
+
+#include "look.h"
+#include "namefilter.h"
+#include "platform.h"
+#include "texts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace {
+
+constexpr int kClientWidth = 497;
+constexpr int kClientHeight = 281;
+
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+
+const QStringList& monthNames() {
+    static const QStringList names{
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return names;
+}
+
+// The small labels above the name boxes keep the classic dialog face.
+QFont captionFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(false); // not the bold of the frame around them
+    return font;
+}
+
+void setLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+} // namespace
+
+InputWindow::InputWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::InputWindow>()), m_platform(platform) {
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(Look::programIcon());
+
+    setLabelText(m_ui->Label61, Texts::forumBanner());
+    setLabelText(m_ui->lblFullBrand, Texts::fullBrandOffer());
+    setLabelText(m_ui->lblCobrand, Texts::coBrandOffer());
+
+    m_nameFilter = new NameFilter(m_platform, this);
+    for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName})
+        m_nameFilter->attach(box);
+
+    applyLook();
+    fillLists();
+    connectCommands();
+
+    m_ui->txtFirstName->setFocus();
+}
+
+InputWindow::~InputWindow() = default;
+
+void InputWindow::applyLook() {
+    Look::applyIndigoPalette(this);
+    setFont(Look::verdana(8.25));
+
+    m_ui->Label61->setFont(Look::verdana(9, true, true));
+
+    QPalette slogan = m_ui->Label2->palette();
+    slogan.setColor(QPalette::WindowText, Look::kLavender);
+    m_ui->Label2->setPalette(slogan);
+    m_ui->Label2->setFont(Look::verdana(9, true));
+
+    // Frame captions are bold; everything inside the frames sets its own face.
+    for (QGroupBox* frame : {m_ui->fraName, m_ui->Frame1, m_ui->fraBirthDay})
+        frame->setFont(Look::verdana(8.25, true));
+    for (QLabel* caption : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
+        caption->setFont(captionFont());
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName,
+                                         m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear})
+        field->setFont(Look::verdana(8.25));
+    m_ui->cmdNext->setFont(Look::verdana(8.25, true));
+
+    // The two offers lie on top of each other; each hides the other completely.
+    for (QLabel* offer : {m_ui->lblFullBrand, m_ui->lblCobrand}) {
+        offer->setFont(Look::verdana(8.25, true, true));
+        offer->setAutoFillBackground(true);
+    }
+
+    // The menu bar keeps the desktop's own colours, as the menus it opens do.
+    QPalette bar = menuBar()->palette();
+    const QPalette desktop = QApplication::palette(menuBar());
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            bar.setColor(g, r, desktop.color(g, r));
+        }
+    }
+    menuBar()->setPalette(bar);
+
+    QPalette exitFace = m_ui->cmdExit->palette();
+    exitFace.setColor(QPalette::Button, Look::kLightBlue);
+    m_ui->cmdExit->setPalette(exitFace);
+    m_ui->cmdExit->setFont(Look::verdana(8.25));
+
+    const int menuHeight = menuBar()->heightForWidth(kClientWidth) > 0
+                               ? menuBar()->heightForWidth(kClientWidth)
+                               : menuBar()->sizeHint().height();
+    Look::fixAndCentre(this, kClientWidth, kClientHeight + menuHeight);
+}
+
+void InputWindow::fillLists() {
+    for (int day = 1; day <= 31; ++day)
+        m_ui->cboDate->addItem(QString::number(day));
+    m_ui->cboMonth->addItems(monthNames());
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        m_ui->cboYear->addItem(QString::number(year));
+
+    m_ui->cboDate->setCurrentIndex(0);
+    m_ui->cboMonth->setCurrentIndex(0);
+    m_ui->cboYear->setCurrentIndex(0);
+}
+
+void InputWindow::connectCommands() {
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &InputWindow::searchRequested);
+    connect(m_ui->mnuNext, &QAction::triggered, this, &InputWindow::searchRequested);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->mnuAbout, &QAction::triggered, this, &InputWindow::aboutRequested);
+
+    const auto opens = [this](Link link) { return [this, link] { emit linkRequested(link); }; };
+    connect(m_ui->mnuOnline, &QAction::triggered, this, opens(Link::HelpPage));
+    connect(m_ui->mnuVisit, &QAction::triggered, this, opens(Link::ForumHomePage));
+    connect(m_ui->mnuUpdate, &QAction::triggered, this, opens(Link::DownloadPage));
+    connect(m_ui->mnuDonate, &QAction::triggered, this, opens(Link::DonatePage));
+    // Switched off for good; a disabled action never triggers.
+    connect(m_ui->mnumakemoney, &QAction::triggered, this, opens(Link::FullBrandingPage));
+
+    connect(m_ui->Label61, &ClickableLabel::clicked, this, opens(Link::ForumHomePage));
+    connect(m_ui->Label2, &ClickableLabel::clicked, this, opens(Link::FullBrandingPage));
+    connect(m_ui->lblFullBrand, &ClickableLabel::clicked, this, opens(Link::FullBrandingPage));
+    connect(m_ui->lblCobrand, &ClickableLabel::clicked, this, opens(Link::CoBrandingPage));
+}
+
+BirthInput InputWindow::birthInput() const {
+    BirthInput input;
+    input.firstName = m_ui->txtFirstName->text();
+    input.middleName = m_ui->txtMiddleName->text();
+    input.lastName = m_ui->txtLastName->text();
+    input.dayText = m_ui->cboDate->currentText();
+    input.dayIndex = static_cast<qint16>(m_ui->cboDate->currentIndex());
+    input.monthText = m_ui->cboMonth->currentText();
+    input.monthIndex = static_cast<qint16>(m_ui->cboMonth->currentIndex());
+    input.yearText = m_ui->cboYear->currentText();
+    return input;
+}
+
+void InputWindow::focusField(InputField field) {
+    QWidget* target = nullptr;
+    switch (field) {
+    case InputField::FirstName:
+        target = m_ui->txtFirstName;
+        break;
+    case InputField::LastName:
+        target = m_ui->txtLastName;
+        break;
+    case InputField::Day:
+        target = m_ui->cboDate;
+        break;
+    case InputField::Month:
+        target = m_ui->cboMonth;
+        break;
+    case InputField::Year:
+        target = m_ui->cboYear;
+        break;
+    case InputField::None:
+        break;
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void InputWindow::bringPromotionToFront(Promotion promotion) {
+    (promotion == Promotion::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand)->raise();
+}
+
+InputWindow::Promotion InputWindow::promotionInFront() const {
+    // Siblings are kept in stacking order, the front one last.
+    const QObjectList& stack = m_ui->Frame5->children();
+    return stack.indexOf(m_ui->lblCobrand) > stack.indexOf(m_ui->lblFullBrand)
+               ? Promotion::CoBrand
+               : Promotion::FullBrand;
+}
+
+void InputWindow::closeEvent(QCloseEvent* event) {
+    // The shell decides what follows; the window itself always goes.
+    emit unloading();
+    event->accept();
+}

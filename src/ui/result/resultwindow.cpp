@@ -1,0 +1,324 @@
+#include "resultwindow.h"
+
+#include "clipboardguard.h"
+#include "look.h"
+#include "platform.h"
+#include "signs.h"
+#include "texts.h"
+#include "ui_resultwindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr int kClientWidth = 561;
+constexpr int kClientHeight = 512;
+constexpr QSize kPictureSize{200, 200};
+
+constexpr std::size_t fieldIndex(ProfilePanel::Field field) {
+    return static_cast<std::size_t>(field);
+}
+constexpr std::size_t slotIndex(ProfileSlot slot) {
+    return static_cast<std::size_t>(slot);
+}
+
+constexpr std::array<ProfilePanel::Field, 6> kLabelFields{
+    ProfilePanel::Field::SignName,      ProfilePanel::Field::Element,
+    ProfilePanel::Field::LuckyNumbers,  ProfilePanel::Field::LuckyDay,
+    ProfilePanel::Field::Compatibility, ProfilePanel::Field::Birthstone,
+};
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::ResultWindow>()), m_platform(platform),
+      m_clipboardGuard(new ClipboardGuard(platform, this)) {
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(Look::programIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    collectPanels();
+    for (QPlainTextEdit* area : textAreas())
+        m_clipboardGuard->protect(area);
+
+    m_ui->Label61->setText(Texts::forumBanner());
+    m_ui->lblCobrand->setText(Texts::coBrandOffer());
+    m_ui->lblFullBrand->setText(Texts::fullBrandOffer());
+    for (QLabel* link : {m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand})
+        link->setAccessibleName(link->text());
+    // Both offers share one rectangle; the full-branding offer is the one in front.
+    m_ui->lblFullBrand->raise();
+
+    QAction* separator = m_ui->mnuHelp->insertSeparator(m_ui->mnuUpdate);
+    separator->setObjectName(QStringLiteral("mnuSep1"));
+    separator = m_ui->mnuHelp->insertSeparator(m_ui->mnuAbout);
+    separator->setObjectName(QStringLiteral("mnuSep2"));
+
+    applyLook();
+    connectCommands();
+    connectModel();
+
+    showPanel(ProfileSlot::First);
+    showPanel(ProfileSlot::Second);
+    showFrameCaption(ProfileSlot::First, m_model.frameCaption(ProfileSlot::First));
+    showFrameCaption(ProfileSlot::Second, m_model.frameCaption(ProfileSlot::Second));
+    if (!m_model.cuspDescription().isEmpty())
+        m_ui->txtTwoSunSignDesc->setPlainText(m_model.cuspDescription());
+    showTabs();
+
+    m_ui->cmdBack->setFocus();
+
+    const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    Look::fixAndCentre(this, kClientWidth, kClientHeight + menuHeight);
+}
+
+ResultWindow::~ResultWindow() = default;
+
+std::array<QPlainTextEdit*, 5> ResultWindow::textAreas() const {
+    return {m_ui->txtSunSignPositiveTraits_0, m_ui->txtSunSignNegativeTraits_0,
+            m_ui->txtSunSignPositiveTraits_1, m_ui->txtSunSignNegativeTraits_1,
+            m_ui->txtTwoSunSignDesc};
+}
+
+void ResultWindow::collectPanels() {
+    Ui::ResultWindow& ui = *m_ui;
+    // Value labels in the order of ProfilePanel::Field.
+    m_panels[0] =
+        Panel{ui.fra1,
+              {ui.lblSunSign_0, ui.lblSunSignElement_0, ui.lblSunSignNumber_0, ui.lblSunSignDay_0,
+               ui.lblSunSignCompatibility_0, ui.lblSunSignBirthStone_0},
+              ui.txtSunSignPositiveTraits_0,
+              ui.txtSunSignNegativeTraits_0,
+              ui.picSunSign_0,
+              {}};
+    m_panels[1] =
+        Panel{ui.fra2,
+              {ui.lblSunSign_1, ui.lblSunSignElement_1, ui.lblSunSignNumber_1, ui.lblSunSignDay_1,
+               ui.lblSunSignCompatibility_1, ui.lblSunSignBirthStone_1},
+              ui.txtSunSignPositiveTraits_1,
+              ui.txtSunSignNegativeTraits_1,
+              ui.picSunSign_1,
+              {}};
+
+    // Each static caption labels the value beside it.
+    const std::array<std::array<QLabel*, 6>, 2> captions{{
+        {ui.Label15_0, ui.Label11_0, ui.Label23_0, ui.Label21_0, ui.Label17_0, ui.Label27_0},
+        {ui.Label15_1, ui.Label11_1, ui.Label23_1, ui.Label21_1, ui.Label17_1, ui.Label27_1},
+    }};
+    for (std::size_t slot = 0; slot < 2; ++slot) {
+        Panel& panel = m_panels[slot];
+        for (std::size_t row = 0; row < 6; ++row) {
+            captions[slot][row]->setBuddy(panel.values[row]);
+            panel.captions.push_back(captions[slot][row]);
+        }
+    }
+    const auto captionFor = [](Panel& panel, QLabel* caption, QWidget* area) {
+        caption->setBuddy(area);
+        panel.captions.push_back(caption);
+    };
+    captionFor(m_panels[0], ui.Label13_0, ui.txtSunSignPositiveTraits_0);
+    captionFor(m_panels[0], ui.Label10_0, ui.txtSunSignNegativeTraits_0);
+    captionFor(m_panels[1], ui.Label13_1, ui.txtSunSignPositiveTraits_1);
+    captionFor(m_panels[1], ui.Label10_1, ui.txtSunSignNegativeTraits_1);
+    captionFor(m_panels[1], ui.Label10_2, ui.txtTwoSunSignDesc);
+}
+
+void ResultWindow::applyLook() {
+    Look::applyIndigoPalette(this);
+    setFont(Look::verdana(8.25));
+    // The menu bar keeps the desktop's colours, like the menus it opens.
+    QPalette desktop = QGuiApplication::palette();
+    desktop.setResolveMask(~QPalette::ResolveMask(0)); // every role set, none inherited
+    menuBar()->setPalette(desktop);
+
+    m_ui->Label61->setFont(Look::verdana(9, true, true));
+    m_ui->cmdBack->setFont(Look::verdana(8.25, true));
+    for (QLabel* offer : {m_ui->lblCobrand, m_ui->lblFullBrand}) {
+        offer->setFont(Look::verdana(8.25, true, true));
+        offer->setAutoFillBackground(true);
+    }
+
+    // Tabs: dark indigo text on the desktop's button colour; a switched-off tab is
+    // written in the desktop's grey.
+    const QColor buttonFace = desktop.color(QPalette::Active, QPalette::Button);
+    const QColor greyed = desktop.color(QPalette::Disabled, QPalette::ButtonText);
+    QPalette tabPalette = m_ui->SSTab1->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        tabPalette.setColor(role, buttonFace);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        tabPalette.setColor(QPalette::Active, role, Look::kIndigo);
+        tabPalette.setColor(QPalette::Inactive, role, Look::kIndigo);
+        tabPalette.setColor(QPalette::Disabled, role, greyed);
+    }
+    m_ui->SSTab1->setPalette(tabPalette);
+    for (int tab = 0; tab < m_ui->SSTab1->count(); ++tab)
+        m_ui->SSTab1->widget(tab)->setAutoFillBackground(true);
+
+    QPalette framePalette = tabPalette;
+    framePalette.setColor(QPalette::Window, Look::kCream);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        framePalette.setColor(role, Look::kIndigo);
+
+    QPalette areaPalette = framePalette;
+    areaPalette.setColor(QPalette::Base, Look::kIndigo);
+    areaPalette.setColor(QPalette::Text, Look::kCream);
+
+    for (Panel& panel : m_panels) {
+        panel.frame->setPalette(framePalette);
+        panel.frame->setAutoFillBackground(true);
+        panel.frame->setFont(Look::verdana(9, true));
+        // Every child names its own font, so the caption font stays with the caption.
+        for (QLabel* caption : panel.captions) {
+            caption->setFont(Look::verdana(8.25, true, true));
+            caption->adjustSize();
+        }
+        for (std::size_t i = 0; i < panel.values.size(); ++i) {
+            const bool isName = i == fieldIndex(ProfilePanel::Field::SignName);
+            panel.values[i]->setFont(Look::verdana(isName ? 9.75 : 8.25, true));
+            setTextColour(panel.values[i], isName ? Look::kDarkRed : Look::kBrownBlack);
+        }
+    }
+    // The areas show no text cursor, so a thicker frame shows which one has the
+    // keyboard focus.
+    const QString focusFrame =
+        QStringLiteral("QPlainTextEdit { border: 1px solid %1; }"
+                       "QPlainTextEdit:focus { border: 2px solid %2; }")
+            .arg(desktop.color(QPalette::Active, QPalette::Mid).name(),
+                 desktop.color(QPalette::Active, QPalette::Highlight).name());
+    for (QPlainTextEdit* area : textAreas()) {
+        area->setPalette(areaPalette);
+        area->setFont(Look::verdana(8.25));
+        area->setStyleSheet(focusFrame);
+    }
+}
+
+void ResultWindow::connectCommands() {
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &ResultWindow::backRequested);
+    connect(m_ui->mnuBack, &QAction::triggered, this, &ResultWindow::backRequested);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->mnuAbout, &QAction::triggered, this, &ResultWindow::aboutRequested);
+
+    const auto linkAction = [this](QAction* action, Link link) {
+        connect(action, &QAction::triggered, this, [this, link] { emit linkRequested(link); });
+    };
+    linkAction(m_ui->mnuOnline, Link::HelpPage);
+    linkAction(m_ui->mnuVisit, Link::ForumHomePage);
+    linkAction(m_ui->mnuUpdate, Link::DownloadPage);
+    linkAction(m_ui->mnuDonate, Link::DonatePage);
+    linkAction(m_ui->mnumakemoney, Link::FullBrandingPage);
+
+    const auto linkLabel = [this](ClickableLabel* label, Link link) {
+        connect(label, &ClickableLabel::clicked, this, [this, link] { emit linkRequested(link); });
+    };
+    linkLabel(m_ui->Label61, Link::ForumHomePage);
+    linkLabel(m_ui->lblCobrand, Link::CoBrandingPage);
+    linkLabel(m_ui->lblFullBrand, Link::FullBrandingPage);
+
+    connect(m_ui->SSTab1, &QTabWidget::currentChanged, this, &ResultWindow::tabChosen);
+}
+
+void ResultWindow::connectModel() {
+    for (ProfileSlot slot : {ProfileSlot::First, ProfileSlot::Second}) {
+        ProfilePanel& panel = m_model.panel(slot);
+        connect(&panel, &ProfilePanel::textChanged, this,
+                [this, slot](ProfilePanel::Field field, const QString& value) {
+                    showText(slot, field, value);
+                });
+        connect(&panel, &ProfilePanel::pictureChanged, this,
+                [this, slot](int index) { showPicture(slot, index); });
+    }
+    connect(&m_model, &ResultModel::frameCaptionChanged, this, &ResultWindow::showFrameCaption);
+    connect(&m_model, &ResultModel::cuspDescriptionChanged, m_ui->txtTwoSunSignDesc,
+            &QPlainTextEdit::setPlainText);
+    connect(&m_model, &ResultModel::tabsChanged, this, &ResultWindow::showTabs);
+}
+
+void ResultWindow::showPanel(ProfileSlot slot) {
+    const ProfilePanel& panel = m_model.panel(slot);
+    for (ProfilePanel::Field field : kLabelFields)
+        showText(slot, field, panel.text(field));
+    showText(slot, ProfilePanel::Field::PositiveTraits,
+             panel.text(ProfilePanel::Field::PositiveTraits));
+    showText(slot, ProfilePanel::Field::NegativeTraits,
+             panel.text(ProfilePanel::Field::NegativeTraits));
+    showPicture(slot, panel.pictureIndex());
+}
+
+void ResultWindow::showText(ProfileSlot slot, ProfilePanel::Field field, const QString& value) {
+    Panel& panel = m_panels[slotIndex(slot)];
+    if (field == ProfilePanel::Field::PositiveTraits ||
+        field == ProfilePanel::Field::NegativeTraits) {
+        QPlainTextEdit* area = field == ProfilePanel::Field::PositiveTraits ? panel.positiveTraits
+                                                                            : panel.negativeTraits;
+        if (area->toPlainText() != value)
+            area->setPlainText(value);
+        return;
+    }
+    QLabel* label = panel.values[fieldIndex(field)];
+    label->setText(value);
+    label->setAccessibleDescription(value);
+    // The label grows to the right to fit what it shows.
+    label->adjustSize();
+}
+
+void ResultWindow::showPicture(ProfileSlot slot, int pictureIndex) {
+    if (!isSignNumber(pictureIndex))
+        return;
+    QLabel* picture = m_panels[slotIndex(slot)].picture;
+    // The icon loader also picks up the double-size picture on high-density screens.
+    picture->setPixmap(
+        QIcon(signPicturePath(pictureIndex)).pixmap(kPictureSize, devicePixelRatioF()));
+    picture->setAccessibleName(signProfile(static_cast<ZodiacSign>(pictureIndex)).name);
+}
+
+void ResultWindow::showFrameCaption(ProfileSlot slot, const QString& caption) {
+    m_panels[slotIndex(slot)].frame->setTitle(caption);
+}
+
+void ResultWindow::showTabs() {
+    const QScopedValueRollback busy(m_showingTabs, true);
+    QTabWidget* tabs = m_ui->SSTab1;
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        tabs->setTabEnabled(tab, m_model.isTabEnabled(tab));
+    int shown = m_model.currentTab();
+    if (!m_model.isTabEnabled(shown)) {
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            if (m_model.isTabEnabled(tab)) {
+                shown = tab;
+                break;
+            }
+        }
+    }
+    tabs->setCurrentIndex(shown);
+}
+
+void ResultWindow::tabChosen(int index) {
+    if (m_showingTabs)
+        return;
+    // A switched-off tab can still be reached by routes the tab bar does not guard,
+    // such as an accessibility action; go back to the tab that was shown.
+    if (!m_model.isTabEnabled(index)) {
+        showTabs();
+        return;
+    }
+    m_model.setCurrentTab(index);
+}
+
+void ResultWindow::closeEvent(QCloseEvent* event) {
+    emit unloading();
+    event->accept();
+}

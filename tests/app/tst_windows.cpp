@@ -1,0 +1,284 @@
+#include "exitscreen.h"
+#include "fakeplatform.h"
+#include "inputwindow.h"
+#include "resultwindow.h"
+#include "startup.h"
+#include "weblinks.h"
+#include "windowregistry.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// Counts how often a widget was shown.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+template <typename T> T* child(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qWarning("no child %s", name);
+    return found;
+}
+
+} // namespace
+
+class TestWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startShowsTheInputWindowOnly();
+    void aSecondCopyEndsWithoutAWindow();
+    void coBrandDraws_data();
+    void coBrandDraws();
+    void cuspRunAndBack();
+    void refusedInputKeepsTheInputWindow();
+    void backThenNewRunShowsFreshPanels();
+    void exitPaths_data();
+    void exitPaths();
+    void endApplicationFromTheExitScreenWithTheInputWindowHidden();
+    void linksFromBothWindows();
+
+private:
+    void fillIn(const QString& first, const QString& last, int day, int month, int year);
+    InputWindow& input() { return m_windows->inputWindow(); }
+
+    FakePlatform* m_platform = nullptr;
+    WindowRegistry* m_windows = nullptr;
+    QList<int> m_ends;
+};
+
+void TestWindows::init() {
+    m_platform = new FakePlatform;
+    m_ends.clear();
+    m_windows = new WindowRegistry(*m_platform, [this](int status) { m_ends << status; });
+}
+
+void TestWindows::cleanup() {
+    delete m_windows;
+    delete m_platform;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestWindows::fillIn(const QString& first, const QString& last, int day, int month, int year) {
+    child<QLineEdit>(&input(), "txtFirstName")->setText(first);
+    child<QLineEdit>(&input(), "txtLastName")->setText(last);
+    child<QComboBox>(&input(), "cboDate")->setCurrentIndex(day - 1);
+    child<QComboBox>(&input(), "cboMonth")->setCurrentIndex(month - 1);
+    child<QComboBox>(&input(), "cboYear")->setCurrentIndex(year - 1900);
+}
+
+void TestWindows::startShowsTheInputWindowOnly() {
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    QVERIFY(m_windows->loadedInputWindow());
+    QVERIFY(m_windows->loadedInputWindow()->isVisible());
+    QVERIFY(!m_windows->loadedResultWindow());
+    QVERIFY(!m_windows->loadedExitScreen());
+    QCOMPARE(m_platform->seedCount, 1);
+    // First start: the reminder only remembers the day.
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(m_platform->settings.value("lastReminderDate"), QStringLiteral("2026-12-07"));
+    QVERIFY(m_ends.isEmpty());
+}
+
+void TestWindows::aSecondCopyEndsWithoutAWindow() {
+    m_platform->otherInstance = true;
+    QVERIFY(!StartApplication(*m_platform, *m_windows));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Application is already running"));
+    QCOMPARE(m_platform->messages[0].title, QStringLiteral("Solvanta"));
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
+    QCOMPARE(m_ends, QList<int>{0});
+    QVERIFY(!m_windows->loadedInputWindow());
+    QCOMPARE(m_platform->seedCount, 0);
+    QVERIFY(m_platform->settings.isEmpty()); // the reminder never ran
+}
+
+void TestWindows::coBrandDraws_data() {
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("fullBrandInFront");
+    QTest::newRow("0 -> 1") << 0.0 << 1 << false;
+    QTest::newRow("1.5 -> 2") << 0.5 / 6 << 2 << true;
+    QTest::newRow("2.5 -> 2") << 1.5 / 6 << 2 << true;
+    QTest::newRow("3.4 -> 3") << 2.4 / 6 << 3 << false;
+    QTest::newRow("4.5 -> 4") << 3.5 / 6 << 4 << true;
+    QTest::newRow("5.5 -> 6") << 4.5 / 6 << 6 << true;
+    QTest::newRow("just under 6.5 -> 6") << 0.9166665 << 6 << true;
+    QTest::newRow("6.5 -> 7") << 0.9166667 << 7 << false;
+    QTest::newRow("6.99 -> 7") << 0.999 << 7 << false;
+}
+
+void TestWindows::coBrandDraws() {
+    QFETCH(double, r);
+    QFETCH(int, number);
+    QFETCH(bool, fullBrandInFront);
+    m_platform->draws << r;
+    QCOMPARE(CoBrand_Randomize(*m_platform, input()), number);
+    // Seven keeps the window's own order: the co-branding offer in front.
+    QCOMPARE(input().promotionInFront(), fullBrandInFront ? InputWindow::Promotion::FullBrand
+                                                          : InputWindow::Promotion::CoBrand);
+}
+
+void TestWindows::cuspRunAndBack() {
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    fillIn("JOHN", "SMITH", 20, 1, 1990);
+    child<QAbstractButton>(&input(), "cmdNext")->click();
+
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages[0].text.startsWith("Yes! You were born in the Cusp of Capricorn"));
+    ResultWindow* result = m_windows->loadedResultWindow();
+    QVERIFY(result && result->isVisible());
+    QVERIFY(!input().isVisible());
+    ExitScreen* exit = m_windows->loadedExitScreen();
+    QVERIFY(exit); // loaded by the hand-over, hidden
+    QVERIFY(!exit->isVisible());
+    auto* tabs = child<QTabWidget>(result, "SSTab1");
+    QVERIFY(tabs->isTabEnabled(1));
+    QCOMPARE(tabs->currentIndex(), 0);
+
+    ShowCounter counter;
+    exit->installEventFilter(&counter);
+    child<QAbstractButton>(result, "cmdBack")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!m_windows->loadedResultWindow());
+    QVERIFY(input().isVisible());
+    QCOMPARE(counter.shows, 0); // never shown, not even for a moment
+    QVERIFY(!exit->isVisible());
+    QCOMPARE(child<QLineEdit>(&input(), "txtFirstName")->text(), QStringLiteral("JOHN"));
+    QVERIFY(m_ends.isEmpty());
+}
+
+void TestWindows::refusedInputKeepsTheInputWindow() {
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    fillIn("JOHN", "", 1, 1, 1990);
+    QAction* menuSearch = child<QAction>(&input(), "mnuNext");
+    menuSearch->trigger();
+    QCOMPARE(m_platform->messageTexts(), QStringList{"Please Enter Your Last Name"});
+    QVERIFY(!m_windows->loadedResultWindow());
+    QVERIFY(!m_windows->loadedExitScreen());
+    QVERIFY(input().isVisible());
+}
+
+void TestWindows::backThenNewRunShowsFreshPanels() {
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    fillIn("A", "B", 21, 6, 1990); // cusp of Gemini and Cancer
+    child<QAction>(&input(), "mnuNext")->trigger();
+    ResultWindow* first = m_windows->loadedResultWindow();
+    QCOMPARE(first->model().panel(ProfileSlot::Second).text(ProfilePanel::Field::SignName),
+             QStringLiteral("Cancer"));
+    child<QAbstractButton>(first, "cmdBack")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    fillIn("A", "B", 2, 7, 1990); // Cancer, no cusp
+    child<QAbstractButton>(&input(), "cmdNext")->click();
+    ResultWindow* second = m_windows->loadedResultWindow();
+    QVERIFY(second);
+    const ResultModel& m = second->model();
+    QCOMPARE(m.panel(ProfileSlot::First).text(ProfilePanel::Field::SignName),
+             QStringLiteral("Cancer"));
+    QCOMPARE(m.panel(ProfileSlot::Second).text(ProfilePanel::Field::SignName),
+             ProfilePanel::kUnfilledLabel);
+    QVERIFY(m.cuspDescription().isEmpty());
+    QVERIFY(!child<QTabWidget>(second, "SSTab1")->isTabEnabled(1));
+    QCOMPARE(m_platform->messages.last().text, QStringLiteral("No! You were not born in a Cusp"));
+}
+
+void TestWindows::exitPaths_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("input close box") << "input close";
+    QTest::newRow("input cmdExit") << "input cmdExit";
+    QTest::newRow("input File > Exit") << "input mnuExit";
+    QTest::newRow("result close box") << "result close";
+    QTest::newRow("result File > Exit") << "result mnuExit";
+}
+
+// Every way out of a main window leads to the exit screen, and only the exit screen
+// ends the program: once, with status 0, with every window gone.
+void TestWindows::exitPaths() {
+    QFETCH(QString, path);
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    QWidget* window = &input();
+    if (path.startsWith("result")) {
+        fillIn("A", "B", 5, 5, 1990);
+        child<QAbstractButton>(&input(), "cmdNext")->click();
+        window = m_windows->loadedResultWindow();
+    }
+    if (path.endsWith("close"))
+        window->close();
+    else if (path.endsWith("cmdExit"))
+        child<QAbstractButton>(window, "cmdExit")->click();
+    else
+        child<QAction>(window, "mnuExit")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    ExitScreen* exit = m_windows->loadedExitScreen();
+    QVERIFY(exit && exit->isVisible());
+    if (path.startsWith("result")) {
+        QVERIFY(!m_windows->loadedResultWindow());
+        QVERIFY(m_windows->loadedInputWindow()); // still loaded, still hidden
+        QVERIFY(!m_windows->loadedInputWindow()->isVisible());
+    } else {
+        QVERIFY(!m_windows->loadedInputWindow());
+    }
+    QVERIFY(m_ends.isEmpty());
+
+    child<QAbstractButton>(exit, "cmdClose")->click();
+    QCOMPARE(m_ends, QList<int>{0});
+    QVERIFY(m_windows->hasEnded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!m_windows->loadedExitScreen());
+    QVERIFY(!m_windows->loadedInputWindow());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+}
+
+void TestWindows::endApplicationFromTheExitScreenWithTheInputWindowHidden() {
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    fillIn("A", "B", 5, 5, 1990);
+    child<QAbstractButton>(&input(), "cmdNext")->click();
+    m_windows->loadedResultWindow()->close(); // exit screen up, input window hidden
+    ExitScreen* exit = m_windows->loadedExitScreen();
+    QVERIFY(exit->isVisible());
+    exit->close(); // its close box
+    QCOMPARE(m_ends, QList<int>{0});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    // Nothing comes back once the program has ended.
+    m_windows->runSearch();
+    m_windows->goBack();
+    QVERIFY(!m_windows->loadedResultWindow());
+    QCOMPARE(m_ends.size(), 1);
+}
+
+void TestWindows::linksFromBothWindows() {
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    child<QAction>(&input(), "mnuUpdate")->trigger();
+    fillIn("A", "B", 5, 5, 1990);
+    child<QAbstractButton>(&input(), "cmdNext")->click();
+    child<QAction>(m_windows->loadedResultWindow(), "mnuDonate")->trigger();
+    QCOMPARE(m_platform->openedAddresses,
+             QList<QUrl>({linkAddress(Link::DownloadPage), linkAddress(Link::DonatePage)}));
+    // The update entry opens the page at once, without the reminder's question.
+    QCOMPARE(m_platform->messages.size(), 1);
+}
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"

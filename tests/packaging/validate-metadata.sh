@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Validates the desktop entry and the AppStream metadata in the given folder.
+# Any remark from desktop-file-validate (error, warning or hint) fails; appstreamcli
+# fails on warnings and errors and may only leave infos and pedantic notes.
+set -uo pipefail
+dir=${1:?usage: validate-metadata.sh <packaging-folder>}
+status=0
+
+out=$(desktop-file-validate "$dir/solvanta.desktop" 2>&1)
+rc=$?
+if [ $rc -ne 0 ] || [ -n "$out" ]; then
+  echo "FAIL: desktop-file-validate (exit $rc):"
+  echo "$out"
+  status=1
+else
+  echo "ok: desktop-file-validate solvanta.desktop"
+fi
+
+out=$(appstreamcli validate --no-net "$dir/solvanta.metainfo.xml" 2>&1)
+rc=$?
+echo "$out"
+if [ $rc -ne 0 ] || grep -qE '^[EW]: ' <<<"$out"; then
+  echo "FAIL: appstreamcli validate (exit $rc)"
+  status=1
+else
+  echo "ok: appstreamcli validate solvanta.metainfo.xml"
+fi
+exit $status

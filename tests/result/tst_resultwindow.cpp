@@ -1,0 +1,422 @@
+#include "fakeplatform.h"
+#include "look.h"
+#include "resultwindow.h"
+#include "signs.h"
+#include "texts.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+using F = ProfilePanel::Field;
+
+// One panel's value labels in screen order, with the caption a screen reader says.
+struct ValueRow {
+    const char* control;
+    const char* caption;
+    QString SignProfile::*field;
+};
+const ValueRow kValueRows[] = {
+    {"lblSunSign", "Your Sun Sign", &SignProfile::name},
+    {"lblSunSignElement", "Element", &SignProfile::element},
+    {"lblSunSignBirthStone", "Birthstone", &SignProfile::birthstone},
+    {"lblSunSignNumber", "Lucky Number", &SignProfile::luckyNumbers},
+    {"lblSunSignDay", "Lucky Day", &SignProfile::luckyDay},
+    {"lblSunSignCompatibility", "Compatibility", &SignProfile::compatibility},
+};
+
+template <typename T> T* member(QWidget* window, const char* control, int slot) {
+    return window->findChild<T*>(QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(slot));
+}
+
+template <typename T> T* named(QWidget* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+QImage asRgb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage signPicture(int index) {
+    return asRgb(QImage(signPicturePath(index)));
+}
+
+QString accessibleText(QObject* object, QAccessible::Text which) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(which) : QStringLiteral("<no interface>");
+}
+
+// A window on the fake platform; closing it deletes it.
+struct Fixture {
+    FakePlatform platform;
+    QPointer<ResultWindow> window = new ResultWindow(platform);
+    ~Fixture() { delete window.data(); }
+
+    QTabWidget* tabs() const { return named<QTabWidget>(window, "SSTab1"); }
+    bool showActive() {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    }
+};
+
+} // namespace
+
+class TestResultWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Look::installApplicationLook(); }
+
+    void freshWindowShowsInitialContent();
+    void profileReachesItsPanelOnly_data();
+    void profileReachesItsPanelOnly();
+    void secondProfileReplacesTheFirst();
+    void everyValueFitsItsLabel();
+    void captionsAndCuspText();
+    void switchedOffTabCannotBeChosen();
+    void switchingTabOffMovesToTabZero();
+    void linksAndCommands_data();
+    void linksAndCommands();
+    void menuBarOrderAndMakeMoneyIsUnusable();
+    void accessKeys_data();
+    void accessKeys();
+    void exitAndCloseUnloadTheWindow();
+    void backHoldsFocusAndLeadsTabOrder();
+    void fixedClientArea();
+    void promotionalTextsAreNotCutOff();
+};
+
+void TestResultWindow::freshWindowShowsInitialContent() {
+    Fixture f;
+    for (int slot = 0; slot < 2; ++slot) {
+        for (const ValueRow& row : kValueRows)
+            QCOMPARE(member<QLabel>(f.window, row.control, slot)->text(), "lblSunSign");
+        QLabel* picture = member<QLabel>(f.window, "picSunSign", slot);
+        QCOMPARE(asRgb(picture->pixmap().toImage()), signPicture(11));
+        QCOMPARE(picture->accessibleName(), "Aquarius");
+        for (const char* area : {"txtSunSignPositiveTraits", "txtSunSignNegativeTraits"})
+            QVERIFY(member<QPlainTextEdit>(f.window, area, slot)->toPlainText().isEmpty());
+    }
+    QVERIFY(named<QPlainTextEdit>(f.window, "txtTwoSunSignDesc")->toPlainText().isEmpty());
+    QVERIFY(named<QGroupBox>(f.window, "fra1")->title().isEmpty());
+    QVERIFY(named<QGroupBox>(f.window, "fra2")->title().isEmpty());
+    QCOMPARE(f.tabs()->currentIndex(), 0);
+    QVERIFY(f.tabs()->isTabEnabled(0) && f.tabs()->isTabEnabled(1));
+    QCOMPARE(f.tabs()->tabText(0), "First Sun Sign Profile");
+    QCOMPARE(f.tabs()->tabText(1), "Second Sun Sign Profile");
+    QCOMPARE(f.window->windowTitle(), "Solvanta v1.0");
+    QCOMPARE(named<QLabel>(f.window, "Label61")->text(), Texts::forumBanner());
+    QCOMPARE(named<QLabel>(f.window, "lblCobrand")->text(), Texts::coBrandOffer());
+    QCOMPARE(named<QLabel>(f.window, "lblFullBrand")->text(), Texts::fullBrandOffer());
+}
+
+void TestResultWindow::profileReachesItsPanelOnly_data() {
+    QTest::addColumn<ZodiacSign>("sign");
+    QTest::addColumn<int>("slot");
+    QTest::newRow("Leo first") << ZodiacSign::Leo << 0;
+    QTest::newRow("Capricorn first") << ZodiacSign::Capricorn << 0;
+    QTest::newRow("Aries second") << ZodiacSign::Aries << 1;
+    QTest::newRow("Pisces second") << ZodiacSign::Pisces << 1;
+    QTest::newRow("Sagittarius second") << ZodiacSign::Sagittarius << 1;
+}
+
+// What the window shows, and what a screen reader reads, for a profile written
+// into one slot of the model; the other panel keeps its initial content.
+void TestResultWindow::profileReachesItsPanelOnly() {
+    QFETCH(ZodiacSign, sign);
+    QFETCH(int, slot);
+    Fixture f;
+    ShowSignProfile(f.window->model(), sign, static_cast<ProfileSlot>(slot));
+
+    const SignProfile& row = signProfile(sign);
+    const int other = 1 - slot;
+    for (const ValueRow& value : kValueRows) {
+        QLabel* label = member<QLabel>(f.window, value.control, slot);
+        QCOMPARE(label->text(), row.*value.field);
+        QCOMPARE(accessibleText(label, QAccessible::Name), QLatin1String(value.caption));
+        QCOMPARE(accessibleText(label, QAccessible::Description), row.*value.field);
+        QCOMPARE(member<QLabel>(f.window, value.control, other)->text(), "lblSunSign");
+    }
+    QCOMPARE(member<QPlainTextEdit>(f.window, "txtSunSignPositiveTraits", slot)->toPlainText(),
+             row.positiveTraits);
+    QCOMPARE(member<QPlainTextEdit>(f.window, "txtSunSignNegativeTraits", slot)->toPlainText(),
+             row.negativeTraits);
+    QVERIFY(member<QPlainTextEdit>(f.window, "txtSunSignPositiveTraits", other)
+                ->toPlainText()
+                .isEmpty());
+    QLabel* picture = member<QLabel>(f.window, "picSunSign", slot);
+    QCOMPARE(asRgb(picture->pixmap().toImage()), signPicture(static_cast<int>(sign)));
+    QCOMPARE(accessibleText(picture, QAccessible::Name), row.name);
+    QCOMPARE(member<QLabel>(f.window, "picSunSign", other)->accessibleName(), "Aquarius");
+}
+
+void TestResultWindow::secondProfileReplacesTheFirst() {
+    Fixture f;
+    ShowSignProfile(f.window->model(), ZodiacSign::Gemini, ProfileSlot::Second);
+    ShowSignProfile(f.window->model(), ZodiacSign::Cancer, ProfileSlot::Second);
+    const SignProfile& cancer = signProfile(ZodiacSign::Cancer);
+    for (const ValueRow& value : kValueRows)
+        QCOMPARE(member<QLabel>(f.window, value.control, 1)->text(), cancer.*value.field);
+    QCOMPARE(member<QPlainTextEdit>(f.window, "txtSunSignPositiveTraits", 1)->toPlainText(),
+             cancer.positiveTraits);
+    QCOMPARE(member<QPlainTextEdit>(f.window, "txtSunSignNegativeTraits", 1)->toPlainText(),
+             cancer.negativeTraits);
+    QCOMPARE(asRgb(member<QLabel>(f.window, "picSunSign", 1)->pixmap().toImage()), signPicture(4));
+}
+
+// No value of any sign is cut off, and none runs into the picture.
+void TestResultWindow::everyValueFitsItsLabel() {
+    Fixture f;
+    f.window->show();
+    for (int slot = 0; slot < 2; ++slot) {
+        const int pictureLeft = member<QLabel>(f.window, "picSunSign", slot)->x();
+        for (int sign = 1; sign <= kSignCount; ++sign) {
+            ShowSignProfile(f.window->model(), static_cast<ZodiacSign>(sign),
+                            static_cast<ProfileSlot>(slot));
+            for (const ValueRow& value : kValueRows) {
+                QLabel* label = member<QLabel>(f.window, value.control, slot);
+                const QSize needed = label->fontMetrics().size(0, label->text());
+                QVERIFY2(label->contentsRect().width() >= needed.width() &&
+                             label->contentsRect().height() >= needed.height(),
+                         qPrintable(label->text()));
+                QVERIFY2(label->geometry().right() < pictureLeft, qPrintable(label->text()));
+            }
+        }
+    }
+}
+
+void TestResultWindow::captionsAndCuspText() {
+    Fixture f;
+    ResultModel& model = f.window->model();
+    auto* fra1 = named<QGroupBox>(f.window, "fra1");
+    auto* fra2 = named<QGroupBox>(f.window, "fra2");
+    model.setFrameCaption(ProfileSlot::First, "Characteristics of Capricorn");
+    model.setFrameCaption(ProfileSlot::Second, "Characteristics of  Aquarius");
+    model.setCuspDescription(Texts::cuspDescription(0));
+    QCOMPARE(fra1->title(), "Characteristics of Capricorn");
+    QCOMPARE(fra2->title(), "Characteristics of  Aquarius");
+    QCOMPARE(accessibleText(fra2, QAccessible::Name), "Characteristics of  Aquarius");
+    QCOMPARE(named<QPlainTextEdit>(f.window, "txtTwoSunSignDesc")->toPlainText(),
+             Texts::cuspDescription(0));
+
+    model.setFrameCaption(ProfileSlot::First, QString());
+    QVERIFY(fra1->title().isEmpty());
+    QCOMPARE(fra2->title(), "Characteristics of  Aquarius");
+}
+
+void TestResultWindow::switchedOffTabCannotBeChosen() {
+    Fixture f;
+    QVERIFY(f.showActive());
+    QTabWidget* tabs = f.tabs();
+    f.window->model().setTabEnabled(1, false);
+    QVERIFY(!tabs->isTabEnabled(1));
+
+    tabs->setCurrentIndex(1);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    QCOMPARE(tabs->currentIndex(), 0);
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QTest::keyClick(tabs, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    // The press action a screen reader offers for every tab.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs->tabBar());
+    QVERIFY(bar && bar->childCount() >= 2);
+    QAccessibleInterface* second = bar->child(1);
+    QCOMPARE(second->text(QAccessible::Name), "Second Sun Sign Profile");
+    QVERIFY(second->actionInterface());
+    second->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(f.window->model().currentTab(), 0);
+
+    // Switched on again: reachable by keyboard, and the choice reaches the model.
+    f.window->model().setTabEnabled(1, true);
+    QVERIFY(tabs->isTabEnabled(1));
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(f.window->model().currentTab(), 1);
+    f.window->model().setCurrentTab(0);
+    QCOMPARE(tabs->currentIndex(), 0);
+}
+
+void TestResultWindow::switchingTabOffMovesToTabZero() {
+    Fixture f;
+    f.window->model().setCurrentTab(1);
+    QCOMPARE(f.tabs()->currentIndex(), 1);
+    f.window->model().setTabEnabled(1, false);
+    QCOMPARE(f.tabs()->currentIndex(), 0);
+    f.window->model().setCurrentTab(0);
+    QCOMPARE(f.tabs()->currentIndex(), 0);
+    QVERIFY(!f.tabs()->isTabEnabled(1));
+}
+
+void TestResultWindow::linksAndCommands_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<int>("link");
+    const auto link = [](const char* control, Link l) {
+        QTest::newRow(control) << QString::fromLatin1(control) << "link" << static_cast<int>(l);
+    };
+    link("mnuOnline", Link::HelpPage);
+    link("mnuVisit", Link::ForumHomePage);
+    link("mnuUpdate", Link::DownloadPage);
+    link("mnuDonate", Link::DonatePage);
+    link("Label61", Link::ForumHomePage);
+    link("lblCobrand", Link::CoBrandingPage);
+    link("lblFullBrand", Link::FullBrandingPage);
+    QTest::newRow("cmdBack") << "cmdBack"
+                             << "back" << -1;
+    QTest::newRow("mnuBack") << "mnuBack"
+                             << "back" << -1;
+    QTest::newRow("mnuAbout") << "mnuAbout"
+                              << "about" << -1;
+}
+
+// Each menu entry, link label and button asks for exactly one thing.
+void TestResultWindow::linksAndCommands() {
+    QFETCH(QString, control);
+    QFETCH(QString, signal);
+    QFETCH(int, link);
+    Fixture f;
+    f.window->show();
+    QSignalSpy links(f.window.data(), &ResultWindow::linkRequested);
+    QSignalSpy backs(f.window.data(), &ResultWindow::backRequested);
+    QSignalSpy abouts(f.window.data(), &ResultWindow::aboutRequested);
+
+    if (auto* action = f.window->findChild<QAction*>(control))
+        action->trigger();
+    else if (auto* button = f.window->findChild<QPushButton*>(control))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else if (auto* label = f.window->findChild<QLabel*>(control))
+        QTest::mouseClick(label, Qt::LeftButton);
+    else
+        QFAIL("no such control");
+
+    QCOMPARE(links.size(), signal == "link" ? 1 : 0);
+    QCOMPARE(backs.size(), signal == "back" ? 1 : 0);
+    QCOMPARE(abouts.size(), signal == "about" ? 1 : 0);
+    if (signal == "link")
+        QCOMPARE(static_cast<int>(links.at(0).at(0).value<Link>()), link);
+    QVERIFY(f.window);
+    QVERIFY(f.window->isVisible());
+    QVERIFY(f.platform.openedAddresses.isEmpty());
+}
+
+void TestResultWindow::menuBarOrderAndMakeMoneyIsUnusable() {
+    Fixture f;
+    QVERIFY(f.showActive());
+    QMenuBar* bar = f.window->menuBar();
+    QStringList top;
+    for (QAction* action : bar->actions())
+        top << action->text();
+    QCOMPARE(top, QStringList({"&File", "&Help", "&Donate", "Make Money &Online"}));
+    auto* makeMoney = named<QAction>(f.window, "mnumakemoney");
+    QVERIFY(!makeMoney->isEnabled());
+    QVERIFY(!makeMoney->menu());
+    QSignalSpy links(f.window.data(), &ResultWindow::linkRequested);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(makeMoney).center());
+    QTest::keyClick(f.window, Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(links.size(), 0);
+}
+
+void TestResultWindow::accessKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("effect");
+    QTest::newRow("Alt+D donates") << int(Qt::Key_D) << "donate";
+    QTest::newRow("Alt+B goes back") << int(Qt::Key_B) << "back";
+    QTest::newRow("Alt+F opens File") << int(Qt::Key_F) << "mnuFile";
+    QTest::newRow("Alt+H opens Help") << int(Qt::Key_H) << "mnuHelp";
+}
+
+void TestResultWindow::accessKeys() {
+    QFETCH(int, key);
+    QFETCH(QString, effect);
+    Fixture f;
+    QVERIFY(f.showActive());
+    QSignalSpy links(f.window.data(), &ResultWindow::linkRequested);
+    QSignalSpy backs(f.window.data(), &ResultWindow::backRequested);
+    QTest::keyClick(f.window, static_cast<Qt::Key>(key), Qt::AltModifier);
+
+    QCOMPARE(links.size(), effect == "donate" ? 1 : 0);
+    if (effect == "donate")
+        QCOMPARE(static_cast<int>(links.at(0).at(0).value<Link>()),
+                 static_cast<int>(Link::DonatePage));
+    // The button's access key clicks it visibly, which takes a moment.
+    QTRY_COMPARE(backs.size(), effect == "back" ? 1 : 0);
+    for (const char* menu : {"mnuFile", "mnuHelp"})
+        QCOMPARE(named<QMenu>(f.window, menu)->isVisible(), effect == menu);
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+}
+
+void TestResultWindow::exitAndCloseUnloadTheWindow() {
+    for (bool byMenu : {true, false}) {
+        Fixture f;
+        f.window->show();
+        QSignalSpy unloading(f.window.data(), &ResultWindow::unloading);
+        if (byMenu)
+            named<QAction>(f.window, "mnuExit")->trigger();
+        else
+            f.window->close();
+        QCOMPARE(unloading.size(), 1);
+        QTRY_VERIFY(f.window.isNull());
+    }
+}
+
+void TestResultWindow::backHoldsFocusAndLeadsTabOrder() {
+    Fixture f;
+    QVERIFY(f.showActive());
+    auto* back = named<QPushButton>(f.window, "cmdBack");
+    QTRY_COMPARE(QApplication::focusWidget(), back);
+    QTest::keyClick(back, Qt::Key_Tab);
+    QVERIFY(f.tabs()->isAncestorOf(QApplication::focusWidget()));
+    // The trait areas can be reached by keyboard, so they can be scrolled.
+    auto* positive = member<QPlainTextEdit>(f.window, "txtSunSignPositiveTraits", 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), positive);
+    QTest::keyClick(positive, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(),
+             member<QPlainTextEdit>(f.window, "txtSunSignNegativeTraits", 0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), back);
+}
+
+void TestResultWindow::fixedClientArea() {
+    Fixture f;
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window));
+    QCOMPARE(f.window->centralWidget()->size(), QSize(561, 512));
+    QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
+    const Qt::WindowFlags flags = f.window->windowFlags();
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(f.window->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+void TestResultWindow::promotionalTextsAreNotCutOff() {
+    Fixture f;
+    f.window->show();
+    for (const char* name : {"Label61", "lblCobrand", "lblFullBrand"}) {
+        auto* label = named<QLabel>(f.window, name);
+        QVERIFY2(label->heightForWidth(label->contentsRect().width()) <= label->height(), name);
+        QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), name);
+    }
+    // The full-branding offer covers the co-branding offer.
+    auto* cobrand = named<QLabel>(f.window, "lblCobrand");
+    auto* fullBrand = named<QLabel>(f.window, "lblFullBrand");
+    QCOMPARE(cobrand->parentWidget()->childAt(cobrand->geometry().center()), fullBrand);
+}
+
+QTEST_MAIN(TestResultWindow)
+#include "tst_resultwindow.moc"
