@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   # fonts: the windows ask for Verdana and fall back to DejaVu Sans
   fonts-dejavu-core
   # headless and end-to-end testing

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# Builds Solvanta and its benchmarks in Release (build-bench/, or the folder in
+# BENCH_BUILD) and runs them on a private X server:
+#  - start-up: process start until the input window is mapped, watched from outside
+#    through the X server, and peak resident memory, against a bare Qt program;
+#    fresh settings for every start, the two programs in turns;
+#  - search: "Find If I am Born in a Cusp" until the result window is exposed,
+#    against showing a bare window of the same size, in one process.
+# Prints a table of medians and ratios, with the CPU time of each measure as a
+# diagnostic: other load on the machine inflates it less than the elapsed time.
+# BENCH_RUNS (start-ups per program, default 21), BENCH_REPS (searches, default 21);
+# BENCH_STRICT=1 exits 1 when a target is missed.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BENCH_BUILD:-$root/build-bench}
+runs=${BENCH_RUNS:-21}
+reps=${BENCH_REPS:-21}
+
+for tool in Xvfb cmake ninja; do
+  command -v "$tool" >/dev/null || { echo "bench: $tool is missing (scripts/install-deps.sh)" >&2; exit 2; }
+done
+
+echo "Building (Release) in $build ..." >&2
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVANTA_BUILD_BENCH=ON \
+  -DSOLVANTA_BUILD_TESTS=ON >/dev/null
+cmake --build "$build" --target solvanta startwatch bench_bare bench_run >/dev/null
+
+program=$build/src/solvanta
+bare=$build/bench/bench_bare
+watch=$build/bench/startwatch
+search=$build/bench/bench_run
+
+work=$(mktemp -d /tmp/solvanta-bench.XXXXXX)
+xvfb_pid=""
+bus_pid=""
+cleanup() {
+  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null && wait "$bus_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private X server on the first free display, and a session bus of its own, as a
+# desktop has.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+[ -s "$work/display" ] || { echo "bench: Xvfb did not start" >&2; exit 2; }
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
+unset QT_LOGGING_RULES QT_DEBUG_PLUGINS SESSION_MANAGER
+if command -v dbus-daemon >/dev/null; then
+  dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/bus" >/dev/null 2>&1 &
+  bus_pid=$!
+  for _ in $(seq 100); do
+    [ -S "$work/bus" ] && break
+    sleep 0.05
+  done
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+else
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
+fi
+# Font and shader caches are kept between starts, as on a desktop; settings are not.
+export XDG_CACHE_HOME=$work/cache
+mkdir -p "$XDG_CACHE_HOME"
+
+# One start in a fresh home: prints "map_ms=... hwm_kb=... maxrss_kb=...".
+start_once() {
+  local title=$1 exe=$2 home
+  home=$(mktemp -d "$work/home.XXXXXX")
+  mkdir -p "$home/config" "$home/data" "$home/runtime"
+  chmod 700 "$home/runtime"
+  HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime \
+    "$watch" --title "$title" -- "$exe"
+  rm -rf "$home"
+}
+
+field() { sed -n "s/.*\b$1=\([0-9.]*\).*/\1/p"; }
+median() { sort -g | awk '{v[NR]=$1} END {if (NR%2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
+
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+echo "Start-up: $runs starts of each program, in turns ..." >&2
+start_once "Solvanta v1.0" "$program" >/dev/null # warm the caches, not counted
+start_once "Bare v1.0" "$bare" >/dev/null
+: >"$work/solvanta.txt"
+: >"$work/bare.txt"
+for _ in $(seq "$runs"); do
+  start_once "Solvanta v1.0" "$program" >>"$work/solvanta.txt"
+  start_once "Bare v1.0" "$bare" >>"$work/bare.txt"
+done
+start_ms_s=$(field map_ms <"$work/solvanta.txt" | median)
+start_ms_b=$(field map_ms <"$work/bare.txt" | median)
+hwm_s=$(field hwm_kb <"$work/solvanta.txt" | median)
+hwm_b=$(field hwm_kb <"$work/bare.txt" | median)
+cpu_s=$(field main_cpu_ms <"$work/solvanta.txt" | median)
+cpu_b=$(field main_cpu_ms <"$work/bare.txt" | median)
+
+echo "Search: $reps runs against a bare window ..." >&2
+home=$(mktemp -d "$work/home.XXXXXX")
+mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+result=$(HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime \
+  "$search" --reps "$reps" 2>"$work/search.log") || {
+  cat "$work/search.log" >&2
+  exit 1
+}
+run_ms_s=$(field run_ms <<<"$result")
+run_ms_b=$(field bare_ms <<<"$result")
+run_cpu_s=$(field run_cpu_ms <<<"$result")
+run_cpu_b=$(field bare_cpu_ms <<<"$result")
+
+missed=0
+row() { # measure solvanta bare target divisor; a target of 0 is a diagnostic
+  awk -v m="$1" -v s="$2" -v b="$3" -v t="$4" -v d="$5" 'BEGIN {
+    r = s / b
+    if (t > 0) { target = sprintf("<= %.2f x", t); met = (r <= t) ? "yes" : "no" }
+    else { target = "-"; met = "-" }
+    printf "| %s | %.1f | %.1f | %.2f | %s | %s |\n", m, s / d, b / d, r, target, met }'
+}
+table=$(
+  echo "| measure | Solvanta | bare | ratio | target | met? |"
+  echo "| --- | ---: | ---: | ---: | --- | --- |"
+  row "start-up to window mapped, ms (median of $runs)" "$start_ms_s" "$start_ms_b" 1.25 1
+  row "peak resident memory, MiB (median of $runs)" "$hwm_s" "$hwm_b" 1.15 1024
+  row "search to result window exposed, ms (median of $reps)" "$run_ms_s" "$run_ms_b" 2 1
+  row "start-up CPU of the main thread until mapped, ms" "$cpu_s" "$cpu_b" 0 1
+  row "search CPU time, ms" "$run_cpu_s" "$run_cpu_b" 0 1
+)
+grep -q '| no |$' <<<"$table" && missed=1
+
+echo
+echo "$table"
+echo
+echo "Machine: $(nproc) CPUs, $(sed -n 's/^model name\s*:\s*//p' /proc/cpuinfo | head -n1), Linux $(uname -r)"
+echo "Load average before the runs: $load_before (other work on the machine widens the spread)"
+echo "Date: $(date -u '+%Y-%m-%d %H:%M UTC')"
+
+if [ "${BENCH_STRICT:-0}" = 1 ] && [ "$missed" = 1 ]; then
+  exit 1
+fi

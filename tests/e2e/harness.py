@@ -1,0 +1,996 @@
+"""End-to-end harness for Solvanta.
+
+Each scenario runs the real program on its own X server (Xvfb), its own D-Bus
+session bus and accessibility bus, with a private home and XDG directories and a
+stand-in `xdg-open` that records every address the program asks to open.
+
+The harness drives the program the way a person does: key presses and pointer
+clicks go through the X server (xdotool), buttons are pressed through their
+accessibility action, and everything the program shows is read back over
+AT-SPI (pyatspi), by role and accessible name.
+
+A scenario runs in a child process with a deadline; the parent owns the
+desktop and ends every process that carries the desktop's tag, so a hung modal
+box fails its scenario and nothing is left behind.
+
+Only the Python standard library and pyatspi are used. The close box of a
+window is pressed by sending WM_DELETE_WINDOW through libX11 (ctypes).
+"""
+
+from __future__ import annotations
+
+import ctypes
+import ctypes.util
+import datetime
+import os
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+import urllib.parse
+import uuid
+
+TAG_VARIABLE = "SOLVANTA_E2E_DESKTOP"
+APP_TITLE = "Solvanta"
+WINDOW_CAPTION = "Solvanta v1.0"
+
+
+class Failure(AssertionError):
+    """A check of a scenario did not hold."""
+
+
+# --------------------------------------------------------------------------
+# Desktop: the private X server, buses and directories (parent side)
+# --------------------------------------------------------------------------
+
+
+def _find_executable(name, *extra_dirs):
+    found = shutil.which(name)
+    if found:
+        return found
+    for directory in extra_dirs:
+        candidate = os.path.join(directory, name)
+        if os.access(candidate, os.X_OK):
+            return candidate
+    return None
+
+
+def missing_tools():
+    """Names of the outside programs this harness needs and cannot find."""
+    needed = ["Xvfb", "dbus-daemon", "xdotool", "xclip"]
+    missing = [tool for tool in needed if not _find_executable(tool)]
+    if not _bus_launcher():
+        missing.append("at-spi-bus-launcher")
+    return missing
+
+
+def _bus_launcher():
+    return _find_executable(
+        "at-spi-bus-launcher",
+        "/usr/libexec",
+        "/usr/lib/at-spi2-core",
+        "/usr/libexec/at-spi2-core",
+    )
+
+
+def _read_line(stream_fd, timeout, what):
+    """Reads one line from a file descriptor within `timeout` seconds."""
+    deadline = time.monotonic() + timeout
+    data = b""
+    while b"\n" not in data:
+        remaining = deadline - time.monotonic()
+        if remaining <= 0:
+            raise Failure(f"{what} did not answer within {timeout}s")
+        ready, _, _ = select.select([stream_fd], [], [], remaining)
+        if not ready:
+            continue
+        chunk = os.read(stream_fd, 256)
+        if not chunk:
+            raise Failure(f"{what} ended before it answered")
+        data += chunk
+    return data.split(b"\n", 1)[0].decode().strip()
+
+
+def tagged_processes(tag):
+    """Process ids whose environment carries the desktop tag."""
+    marker = f"{TAG_VARIABLE}={tag}".encode()
+    pids = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit() or int(entry) == os.getpid():
+            continue
+        try:
+            with open(f"/proc/{entry}/environ", "rb") as f:
+                environ = f.read().split(b"\0")
+        except OSError:
+            continue
+        if marker in environ:
+            pids.append(int(entry))
+    return pids
+
+
+def _is_zombie(pid):
+    try:
+        with open(f"/proc/{pid}/stat", "rb") as f:
+            stat = f.read()
+        return stat[stat.rindex(b")") + 2 :].startswith(b"Z")
+    except (OSError, ValueError):
+        return True
+
+
+class Desktop:
+    """An isolated desktop for one scenario."""
+
+    def __init__(self, name):
+        self.name = name
+        self.tag = f"{name}-{uuid.uuid4().hex}"
+        self.root = tempfile.mkdtemp(prefix=f"solvanta-e2e-{name}-")
+        self.children = []
+        self.display = None
+        self.session_bus = None
+        self.environment = None
+
+    def path(self, *parts):
+        return os.path.join(self.root, *parts)
+
+    def _spawn(self, argv, env, **kwargs):
+        process = subprocess.Popen(argv, env=env, **kwargs)
+        self.children.append(process)
+        return process
+
+    def start(self):
+        for directory in ("home", "config", "data", "cache", "bin", "logs"):
+            os.makedirs(self.path(directory))
+        runtime = self.path("runtime")
+        os.makedirs(runtime, mode=0o700)
+        os.chmod(runtime, 0o700)
+
+        opener = self.path("bin", "xdg-open")
+        with open(opener, "w") as f:
+            f.write('#!/bin/sh\nprintf "%s\\n" "$1" >> "$SOLVANTA_E2E_OPENED"\n')
+        os.chmod(opener, 0o755)
+
+        env = {
+            key: value
+            for key, value in os.environ.items()
+            if not key.startswith(("DBUS_", "AT_SPI", "XDG_", "QT_", "WAYLAND"))
+            and key not in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER")
+        }
+        env.update(
+            {
+                TAG_VARIABLE: self.tag,
+                "HOME": self.path("home"),
+                "XDG_CONFIG_HOME": self.path("config"),
+                "XDG_DATA_HOME": self.path("data"),
+                "XDG_CACHE_HOME": self.path("cache"),
+                "XDG_RUNTIME_DIR": runtime,
+                "PATH": self.path("bin") + os.pathsep + env.get("PATH", "/usr/bin:/bin"),
+                "SOLVANTA_E2E_OPENED": self.path("opened.txt"),
+                "SOLVANTA_E2E_ROOT": self.root,
+                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+                "QT_QPA_PLATFORM": "xcb",
+                "LANG": "C.UTF-8",
+                "LC_ALL": "C.UTF-8",
+                "TZ": os.environ.get("TZ", "UTC"),
+            }
+        )
+
+        # The X server picks a free display itself and reports its number.
+        read_fd, write_fd = os.pipe()
+        with open(self.path("logs", "xvfb.log"), "wb") as log:
+            self._spawn(
+                [
+                    _find_executable("Xvfb"),
+                    "-displayfd",
+                    str(write_fd),
+                    "-nolisten",
+                    "tcp",
+                    "-screen",
+                    "0",
+                    "1280x1024x24",
+                    "-noreset",
+                ],
+                env,
+                pass_fds=(write_fd,),
+                stdout=log,
+                stderr=log,
+            )
+        os.close(write_fd)
+        try:
+            number = _read_line(read_fd, 20, "Xvfb")
+        finally:
+            os.close(read_fd)
+        self.display = f":{number}"
+        env["DISPLAY"] = self.display
+
+        with open(self.path("logs", "dbus.log"), "wb") as log:
+            bus = self._spawn(
+                ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                env,
+                stdout=subprocess.PIPE,
+                stderr=log,
+            )
+        self.session_bus = _read_line(bus.stdout.fileno(), 20, "dbus-daemon")
+        env["DBUS_SESSION_BUS_ADDRESS"] = self.session_bus
+
+        with open(self.path("logs", "at-spi.log"), "wb") as log:
+            self._spawn(
+                [_bus_launcher(), "--launch-immediately", "--a11y=1"],
+                env,
+                stdout=log,
+                stderr=log,
+            )
+        self.environment = env
+        return env
+
+    def stop(self):
+        """Ends every process of this desktop and removes its directories."""
+        deadline = time.monotonic() + 5
+        sent_kill = False
+        while True:
+            alive = [pid for pid in tagged_processes(self.tag) if not _is_zombie(pid)]
+            alive += [
+                p.pid for p in self.children if p.poll() is None and p.pid not in alive
+            ]
+            if not alive:
+                break
+            late = time.monotonic() > deadline
+            for pid in alive:
+                try:
+                    os.kill(pid, signal.SIGKILL if late else signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+            if late:
+                if sent_kill:
+                    break
+                sent_kill = True
+            time.sleep(0.1)
+        for process in self.children:
+            try:
+                process.wait(timeout=2)
+            except subprocess.TimeoutExpired:
+                pass
+            if process.stdout:
+                process.stdout.close()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+# --------------------------------------------------------------------------
+# X helpers (scenario side)
+# --------------------------------------------------------------------------
+
+
+def xdo(*args, timeout=10):
+    """Runs xdotool on the scenario's display and returns its output."""
+    try:
+        result = subprocess.run(
+            ["xdotool", *map(str, args)],
+            capture_output=True,
+            text=True,
+            timeout=timeout,
+        )
+    except subprocess.TimeoutExpired as exc:
+        raise Failure(f"xdotool {' '.join(map(str, args))} hung") from exc
+    if result.returncode != 0:
+        raise Failure(
+            f"xdotool {' '.join(map(str, args))} failed: {result.stderr.strip()}"
+        )
+    return result.stdout
+
+
+def pointer_to(x, y):
+    """Moves the pointer and waits until the X server reports it there."""
+    xdo("mousemove", x, y)
+
+    def arrived():
+        place = dict(
+            item.split(":", 1) for item in xdo("getmouselocation").split() if ":" in item
+        )
+        return (int(place.get("x", -1)), int(place.get("y", -1))) == (x, y)
+
+    wait_for(arrived, f"the pointer at {x},{y}", 5, 0.02)
+    time.sleep(0.05)
+
+
+class _XClientMessage(ctypes.Structure):
+    _fields_ = [
+        ("type", ctypes.c_int),
+        ("serial", ctypes.c_ulong),
+        ("send_event", ctypes.c_int),
+        ("display", ctypes.c_void_p),
+        ("window", ctypes.c_ulong),
+        ("message_type", ctypes.c_ulong),
+        ("format", ctypes.c_int),
+        ("data", ctypes.c_long * 5),
+    ]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [("xclient", _XClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def close_box(window_id):
+    """Presses a window's close box: the ICCCM WM_DELETE_WINDOW message that a
+    window manager sends when the user clicks it."""
+    name = ctypes.util.find_library("X11") or "libX11.so.6"
+    xlib = ctypes.CDLL(name)
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XInternAtom.restype = ctypes.c_ulong
+    xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    xlib.XSendEvent.argtypes = [
+        ctypes.c_void_p,
+        ctypes.c_ulong,
+        ctypes.c_int,
+        ctypes.c_long,
+        ctypes.POINTER(_XEvent),
+    ]
+    xlib.XFlush.argtypes = [ctypes.c_void_p]
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = xlib.XOpenDisplay(os.environ["DISPLAY"].encode())
+    if not display:
+        raise Failure("cannot open the X display")
+    try:
+        protocols = xlib.XInternAtom(display, b"WM_PROTOCOLS", 0)
+        delete = xlib.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+        event = _XEvent()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.send_event = 1
+        event.xclient.window = int(window_id)
+        event.xclient.message_type = protocols
+        event.xclient.format = 32
+        event.xclient.data[0] = delete
+        event.xclient.data[1] = 0  # CurrentTime
+        if not xlib.XSendEvent(display, int(window_id), 0, 0, ctypes.byref(event)):
+            raise Failure("XSendEvent refused the close message")
+        xlib.XFlush(display)
+    finally:
+        xlib.XCloseDisplay(display)
+
+
+def clipboard_set(text):
+    """Puts text on the clipboard as another program (xclip) that keeps owning it."""
+    process = subprocess.Popen(
+        ["xclip", "-selection", "clipboard", "-in"],
+        stdin=subprocess.PIPE,
+        stdout=subprocess.DEVNULL,
+        stderr=subprocess.DEVNULL,
+    )
+    process.communicate(text.encode(), timeout=10)
+
+
+def clipboard_get():
+    """The clipboard's text as another program sees it; None when it holds none."""
+    try:
+        result = subprocess.run(
+            ["xclip", "-selection", "clipboard", "-out"],
+            capture_output=True,
+            timeout=10,
+        )
+    except subprocess.TimeoutExpired:
+        return None
+    if result.returncode != 0:
+        return None
+    return result.stdout.decode(errors="replace")
+
+
+# --------------------------------------------------------------------------
+# Waiting and checking
+# --------------------------------------------------------------------------
+
+
+def wait_for(probe, what, timeout=10.0, interval=0.1):
+    """Polls `probe` until it returns a true value and returns that value."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while True:
+        try:
+            value = probe()
+            if value:
+                return value
+        except Failure:
+            raise
+        except Exception as exc:  # an object that went away while we looked
+            last_error = exc
+        if time.monotonic() > deadline:
+            detail = f" (last error: {last_error})" if last_error else ""
+            raise Failure(f"timed out after {timeout}s waiting for {what}{detail}")
+        time.sleep(interval)
+
+
+def check_equal(actual, expected, what):
+    if actual != expected:
+        raise Failure(f"{what}: expected {expected!r}, got {actual!r}")
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+# --------------------------------------------------------------------------
+# Accessibility (scenario side)
+# --------------------------------------------------------------------------
+
+_Atspi = None
+
+
+def atspi():
+    """The AT-SPI library, loaded once the scenario's buses are known."""
+    global _Atspi
+    if _Atspi is None:
+        import pyatspi  # noqa: F401  (sets up the registry and the Atspi bindings)
+        from gi.repository import Atspi
+
+        # A call that the program does not answer must not hold up a scenario.
+        Atspi.set_timeout(8000, 15000)
+        _Atspi = Atspi
+    return _Atspi
+
+
+class Node:
+    """One accessible object, read without caching."""
+
+    def __init__(self, acc):
+        self.acc = acc
+
+    @property
+    def role(self):
+        return self.acc.get_role_name()
+
+    @property
+    def name(self):
+        return self.acc.get_name() or ""
+
+    @property
+    def description(self):
+        return self.acc.get_description() or ""
+
+    def children(self):
+        count = self.acc.get_child_count()
+        result = []
+        for index in range(count):
+            child = self.acc.get_child_at_index(index)
+            if child is not None:
+                result.append(Node(child))
+        return result
+
+    def has_state(self, state_name):
+        state = getattr(atspi().StateType, state_name.upper())
+        return self.acc.get_state_set().contains(state)
+
+    @property
+    def showing(self):
+        return self.has_state("showing")
+
+    @property
+    def focused(self):
+        return self.has_state("focused")
+
+    def text(self):
+        """The whole text of a control with a text interface."""
+        count = self.acc.get_character_count()
+        return self.acc.get_text(0, count) if count else ""
+
+    def extents(self):
+        rect = self.acc.get_extents(atspi().CoordType.SCREEN)
+        return rect.x, rect.y, rect.width, rect.height
+
+    def centre(self):
+        x, y, width, height = self.extents()
+        return x + width // 2, y + height // 2
+
+    def actions(self):
+        return [self.acc.get_action_name(i) for i in range(self.acc.get_n_actions())]
+
+    def press(self):
+        """Runs the control's press action (for buttons)."""
+        names = [name.lower() for name in self.actions()]
+        for wanted in ("press", "click", "activate", "toggle"):
+            if wanted in names:
+                self.acc.do_action(names.index(wanted))
+                return
+        raise Failure(f"{self} offers no press action (has {names})")
+
+    def grab_focus(self):
+        return self.acc.grab_focus()
+
+    # Controls whose inner parts (list entries, scroll bars, menus) are not
+    # searched unless the search starts at them: it keeps every search short.
+    OPAQUE = ("menu bar", "combo box", "text", "scroll bar")
+
+    def walk(self, max_depth=25):
+        stack = [(self, 0)]
+        while stack:
+            node, depth = stack.pop()
+            yield node
+            if depth < max_depth and (node is self or node.role not in self.OPAQUE):
+                children = node.children()
+                stack.extend((child, depth + 1) for child in reversed(children))
+
+    def find_all(self, role=None, name=None, predicate=None, showing=None):
+        found = []
+        for node in self.walk():
+            if role is not None and node.role != role:
+                continue
+            if name is not None and node.name != name:
+                continue
+            if showing is not None and node.showing != showing:
+                continue
+            if predicate is not None and not predicate(node):
+                continue
+            found.append(node)
+        return found
+
+    def find(self, role=None, name=None, predicate=None, showing=None):
+        found = self.find_all(role, name, predicate, showing)
+        if len(found) != 1:
+            wanted = role or "control"
+            if name is not None:
+                wanted += f" named {name!r}"
+            if predicate is not None:
+                wanted += " (with a condition)"
+            raise Failure(f"{len(found)} times {wanted} in {self}, expected once")
+        return found[0]
+
+    def dump(self, depth=0, limit=8):
+        lines = []
+        for node, level in self._walk_levels(limit):
+            states = ",".join(
+                s for s in ("showing", "focused", "enabled") if node.has_state(s)
+            )
+            lines.append(
+                "  " * level + f"{node.role} {node.name[:60]!r} "
+                f"desc={node.description[:40]!r} [{states}]"
+            )
+        return "\n".join(lines)
+
+    def _walk_levels(self, limit):
+        stack = [(self, 0)]
+        while stack:
+            node, level = stack.pop()
+            yield node, level
+            if level < limit and (level == 0 or node.role not in self.OPAQUE[1:]):
+                stack.extend((c, level + 1) for c in reversed(node.children()))
+
+    def __repr__(self):
+        try:
+            return f"<{self.role} {self.name[:50]!r}>"
+        except Exception:
+            return "<gone>"
+
+
+# --------------------------------------------------------------------------
+# The program under test (scenario side)
+# --------------------------------------------------------------------------
+
+
+class Program:
+    """One running copy of the program and what it shows."""
+
+    def __init__(self, scenario, executable, label="program"):
+        self.scenario = scenario
+        self.executable = executable
+        log = open(scenario.path("logs", f"{label}.log"), "ab")
+        self.process = subprocess.Popen(
+            [executable],
+            cwd=scenario.path("home"),
+            stdin=subprocess.DEVNULL,
+            stdout=log,
+            stderr=subprocess.STDOUT,
+        )
+        log.close()
+        self._app = None
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    # -- the accessible application ------------------------------------------
+
+    def app(self, timeout=20):
+        if self._app is not None:
+            return self._app
+        Atspi = atspi()
+
+        def lookup():
+            if self.process.poll() is not None:
+                raise Failure(
+                    f"the program ended (status {self.process.returncode}) "
+                    "before it appeared on the accessibility bus"
+                )
+            desktop = Atspi.get_desktop(0)
+            for index in range(desktop.get_child_count()):
+                child = desktop.get_child_at_index(index)
+                if child is not None and child.get_process_id() == self.pid:
+                    child.set_cache_mask(Atspi.Cache.NONE)
+                    return Node(child)
+            return None
+
+        self._app = wait_for(lookup, "the program on the accessibility bus", timeout)
+        return self._app
+
+    def windows(self):
+        """The program's top-level windows that are on screen."""
+        return [w for w in self.app().children() if w.showing]
+
+    def window(self, kind, timeout=10):
+        """The one window of a kind on screen: 'input', 'result', 'exit',
+        'about' or 'message'."""
+        return wait_for(
+            lambda: self._window_of(kind), f"the {kind} window", timeout
+        )
+
+    def _window_of(self, kind):
+        matches = [w for w in self.windows() if self.kind_of(w) == kind]
+        if len(matches) > 1:
+            raise Failure(f"{len(matches)} {kind} windows on screen")
+        return matches[0] if matches else None
+
+    def kind_of(self, window):
+        if window.name == APP_TITLE:
+            return "message"
+        if window.name != WINDOW_CAPTION:
+            return "other"
+        names = {(n.role, n.name) for n in window.walk(6)}
+        if ("text", "First Name") in names:
+            return "input"
+        if any(role == "page tab list" for role, _ in names):
+            return "result"
+        if ("push button", "Refer A Friend Now") in names:
+            return "exit"
+        if ("push button", "OK") in names:
+            return "about"
+        return "other"
+
+    def kinds_on_screen(self):
+        return sorted(self.kind_of(w) for w in self.windows())
+
+    # -- message boxes -------------------------------------------------------
+
+    def message(self, timeout=10):
+        """The message box on screen and its text."""
+        box = self.window("message", timeout)
+        return box, message_text(box)
+
+    def answer(self, expected_text, button="OK", timeout=10):
+        """Waits for a message box, checks its text and presses one of its buttons."""
+        box, text = self.message(timeout)
+        check_equal(text, one_line_break(expected_text), "message box text")
+        box.find("push button", button).press()
+        wait_for(lambda: self._window_of("message") is None, "the message box to close")
+        return text
+
+    def no_message(self, settle=0.8):
+        time.sleep(settle)
+        found = self._window_of("message")
+        if found is not None:
+            raise Failure(f"unexpected message box: {message_text(found)!r}")
+
+    # -- X side --------------------------------------------------------------
+
+    def x_window(self, window):
+        """The X window id of an accessible top-level window."""
+        want = window.extents()
+
+        def lookup():
+            try:
+                output = xdo("search", "--onlyvisible", "--pid", self.pid)
+            except Failure:
+                return None
+            for line in output.split():
+                geometry = {}
+                for item in xdo("getwindowgeometry", "--shell", line).split():
+                    key, _, value = item.partition("=")
+                    geometry[key] = value
+                if (
+                    int(geometry.get("X", -1)),
+                    int(geometry.get("Y", -1)),
+                    int(geometry.get("WIDTH", -1)),
+                    int(geometry.get("HEIGHT", -1)),
+                ) == tuple(want):
+                    return int(line)
+            return None
+
+        return wait_for(lookup, f"the X window of {window}", 10)
+
+    def activate(self, window):
+        """Gives a window the keyboard (there is no window manager to do it)."""
+        wid = self.x_window(window)
+        xdo("windowfocus", "--sync", wid)
+        return wid
+
+    def keys(self, window, *keys):
+        self.activate(window)
+        for key in keys:
+            xdo("key", "--clearmodifiers", key)
+            time.sleep(0.05)
+
+    def type_into(self, window, control, text):
+        """Focuses a control and types text into it with real key events."""
+        self.focus(window, control)
+        xdo("type", "--delay", "40", text)
+
+    def focus(self, window, control):
+        """Puts the keyboard focus on a control: through its accessibility focus
+        action where it has one, else by clicking it (a drop-down list is
+        clicked open and closed again with Escape)."""
+        self.activate(window)
+        if control.focused:
+            return
+        if "SetFocus" in control.actions():
+            control.grab_focus()
+        else:
+            self.click(control)
+            if control.role == "combo box":
+                time.sleep(0.3)
+                xdo("key", "Escape")
+        wait_for(lambda: control.focused, f"the focus in {control}", 5)
+
+    def click(self, control):
+        x, y = control.centre()
+        pointer_to(x, y)
+        xdo("click", "1")
+
+    def close_box(self, window):
+        close_box(self.x_window(window))
+
+    # -- choosing list entries ------------------------------------------------
+
+    def choose(self, window, combo, entry):
+        """Chooses an entry of a drop-down list by typing it, as a keyboard user
+        does; a selection-only list jumps to the entry that begins with the keys."""
+        if combo.name == entry:
+            return
+        for _ in range(3):
+            self.focus(window, combo)
+            time.sleep(0.5)  # let an earlier keyboard search expire
+            xdo("type", "--delay", "30", entry)
+            try:
+                wait_for(lambda: combo.name == entry, f"{entry!r} in the list", 3)
+                return
+            except Failure:
+                continue
+        raise Failure(f"could not choose {entry!r} (list shows {combo.name!r})")
+
+    # -- ending --------------------------------------------------------------
+
+    def wait_end(self, timeout=10):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired as exc:
+            raise Failure(f"the program did not end within {timeout}s") from exc
+
+    def running(self):
+        return self.process.poll() is None
+
+
+def one_line_break(text):
+    """Text with each line break (CR LF, CR or LF) written as LF."""
+    return text.replace("\r\n", "\n").replace("\r", "\n")
+
+
+def message_text(box):
+    """The text a message box shows, line breaks written as LF: the text label
+    it carries, else its accessible description."""
+    texts = [
+        n.name
+        for n in box.walk(4)
+        if n.role in ("label", "static") and n.name and n.name != APP_TITLE
+    ]
+    return one_line_break("\n".join(texts) if texts else box.description)
+
+
+# --------------------------------------------------------------------------
+# Scenario context (scenario side)
+# --------------------------------------------------------------------------
+
+
+class Scenario:
+    """What a scenario function gets: its directories, the program to start
+    and the record of opened addresses."""
+
+    def __init__(self, program):
+        self.root = os.environ["SOLVANTA_E2E_ROOT"]
+        self.executable = program
+        self.programs = []
+
+    def path(self, *parts):
+        return os.path.join(self.root, *parts)
+
+    def start(self, label="program"):
+        program = Program(self, self.executable, label)
+        self.programs.append(program)
+        return program
+
+    # -- settings store ------------------------------------------------------
+
+    @property
+    def settings_file(self):
+        return os.path.join(os.environ["XDG_CONFIG_HOME"], "Solvanta", "Solvanta.conf")
+
+    def store_reminder_date(self, date):
+        os.makedirs(os.path.dirname(self.settings_file), exist_ok=True)
+        with open(self.settings_file, "w") as f:
+            f.write(f"[Settings]\nlastReminderDate={date.isoformat()}\n")
+
+    def stored_reminder_date(self):
+        try:
+            with open(self.settings_file) as f:
+                lines = f.read().splitlines()
+        except FileNotFoundError:
+            return None
+        group = None
+        for line in lines:
+            line = line.strip()
+            if line.startswith("["):
+                group = line
+            elif group == "[Settings]" and line.startswith("lastReminderDate="):
+                return line.split("=", 1)[1]
+        return None
+
+    # -- opened addresses ----------------------------------------------------
+
+    def opened(self):
+        try:
+            with open(os.environ["SOLVANTA_E2E_OPENED"]) as f:
+                return [line for line in f.read().split("\n") if line]
+        except FileNotFoundError:
+            return []
+
+    def expect_opened(self, before, address, what, timeout=10):
+        """Waits until exactly one more address was opened and compares it."""
+        wait_for(lambda: len(self.opened()) > before, f"{what} to open an address", timeout)
+        time.sleep(0.3)
+        opened = self.opened()[before:]
+        check_equal(opened, [address], f"addresses opened by {what}")
+
+
+def today():
+    return datetime.date.today()
+
+
+def parse_query(address):
+    """The ordered (key, value) pairs of an address's query, percent-decoded."""
+    query = urllib.parse.urlsplit(address).query
+    pairs = []
+    for item in query.split("&"):
+        key, _, value = item.partition("=")
+        # Decoded as a web server decodes a query: "+" stands for a space.
+        pairs.append((key, urllib.parse.unquote_plus(value)))
+    return pairs
+
+
+# --------------------------------------------------------------------------
+# Running scenarios
+# --------------------------------------------------------------------------
+
+
+def run_child(scenarios, name, program):
+    """Runs one scenario inside an already prepared desktop; exit status 0 on pass."""
+    function = scenarios[name]
+    scenario = Scenario(program)
+    try:
+        function(scenario)
+    except Failure as exc:
+        print(f"FAIL: {exc}", flush=True)
+        _dump_screen(scenario)
+        return 1
+    except Exception:
+        traceback.print_exc()
+        _dump_screen(scenario)
+        return 1
+    finally:
+        for running in scenario.programs:
+            if running.running():
+                running.process.kill()
+                running.process.wait(timeout=5)
+    return 0
+
+
+def _dump_screen(scenario):
+    """Shows what was on screen when a scenario failed."""
+    for program in scenario.programs:
+        if not program.running() or program._app is None:
+            continue
+        try:
+            for window in program.windows():
+                print(f"--- on screen ({program.kind_of(window)}):", flush=True)
+                print(window.dump(limit=5), flush=True)
+        except Exception as exc:  # the program may be stuck
+            print(f"--- could not read the screen: {exc}", flush=True)
+    for log in sorted(os.listdir(scenario.path("logs"))):
+        with open(scenario.path("logs", log), errors="replace") as f:
+            content = f.read().strip()
+        if content and log.startswith("program"):
+            print(f"--- {log}:\n{content[-3000:]}", flush=True)
+
+
+def run_scenario(entry, name, program, timeout):
+    """Prepares a desktop, runs one scenario in a child process under a deadline
+    and clears everything away. Returns (passed, seconds, output)."""
+    started = time.monotonic()
+    desktop = Desktop(name)
+    output = ""
+    passed = False
+    try:
+        env = desktop.start()
+        child = subprocess.run(
+            [sys.executable, entry, "--child", name, "--program", program],
+            env=env,
+            capture_output=True,
+            text=True,
+            timeout=timeout,
+        )
+        output = child.stdout + child.stderr
+        passed = child.returncode == 0
+    except subprocess.TimeoutExpired as exc:
+        partial = exc.stdout or ""
+        if isinstance(partial, bytes):
+            partial = partial.decode(errors="replace")
+        output = partial + f"\nFAIL: the scenario did not finish within {timeout}s"
+    except Failure as exc:
+        output += f"\nFAIL: {exc}"
+    finally:
+        desktop.stop()
+    return passed, time.monotonic() - started, output
+
+
+def main(scenarios, groups, argv=None):
+    import argparse
+
+    parser = argparse.ArgumentParser(description="Solvanta end-to-end scenarios")
+    parser.add_argument("--program", help="path of the built program")
+    parser.add_argument("--group", action="append", help="scenario group to run")
+    parser.add_argument("--scenario", action="append", help="single scenario to run")
+    parser.add_argument("--list", action="store_true")
+    parser.add_argument("--timeout", type=float, default=60, help="seconds per scenario")
+    parser.add_argument("--verbose", action="store_true", help="show every scenario's output")
+    parser.add_argument("--child", help=argparse.SUPPRESS)
+    args = parser.parse_args(argv)
+
+    if args.list:
+        for group, names in groups.items():
+            print(f"{group}: {' '.join(names)}")
+        return 0
+    if not args.program:
+        parser.error("--program is required")
+    program = os.path.abspath(args.program)
+    if args.child:
+        return run_child(scenarios, args.child, program)
+
+    missing = missing_tools()
+    if missing:
+        print(f"missing tools: {', '.join(missing)}", file=sys.stderr)
+        return 2
+    if not os.access(program, os.X_OK):
+        print(f"not an executable: {program}", file=sys.stderr)
+        return 2
+
+    names = []
+    for group in args.group or []:
+        if group not in groups:
+            parser.error(f"unknown group {group}")
+        names += groups[group]
+    for name in args.scenario or []:
+        if name not in scenarios:
+            parser.error(f"unknown scenario {name}")
+        names.append(name)
+    if not names:
+        names = [n for group in groups.values() for n in group]
+
+    entry = os.path.abspath(sys.argv[0])
+    failed = 0
+    for name in names:
+        passed, seconds, output = run_scenario(entry, name, program, args.timeout)
+        status = "PASS" if passed else "FAIL"
+        print(f"{status} {name} ({seconds:.1f}s)", flush=True)
+        if not passed:
+            failed += 1
+        if output.strip() and (args.verbose or not passed):
+            print("    " + output.strip().replace("\n", "\n    "), flush=True)
+    print(f"{len(names) - failed} passed, {failed} failed", flush=True)
+    return 1 if failed else 0
