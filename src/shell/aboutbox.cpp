@@ -39,7 +39,6 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
       m_ui(std::make_unique<Ui::AboutBox>()), m_platform(platform) {
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
-    setWindowIcon(Look::programIcon());
     setModal(true);
     Look::applyIndigoPalette(this);
 

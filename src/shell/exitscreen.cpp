@@ -7,6 +7,7 @@
 #include "texts.h"
 #include "weblinks.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -57,13 +58,28 @@ QString trimmedText(const QLineEdit* box) {
 
 } // namespace
 
+namespace {
+
+// The exit screen is announced as a window, like the program's other windows.
+QAccessibleInterface* exitScreenAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("ExitScreen") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       m_ui(std::make_unique<Ui::ExitScreen>()), m_platform(platform) {
+    static const bool accessibleAsWindow = [] {
+        QAccessible::installFactory(exitScreenAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsWindow)
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
-    setWindowIcon(Look::programIcon());
     // Stays above other programs' windows, and appearing never takes the focus
     // away from the program the user is working in.
     setAttribute(Qt::WA_ShowWithoutActivating);

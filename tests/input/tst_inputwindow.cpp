@@ -3,6 +3,7 @@
 #include "linklabel.h"
 #include "look.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -36,6 +37,8 @@ private slots:
     void loadFillsTheLists();
     void nothingIsClipped();
     void tabOrderAndFirstFocus();
+    void screenReaderNames_data();
+    void screenReaderNames();
     void linkCommands_data();
     void linkCommands();
     void aboutEntryAsksForTheAboutBox();
@@ -186,6 +189,36 @@ void TestInputWindow::tabOrderAndFirstFocus() {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
+}
+
+void TestInputWindow::screenReaderNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first name") << "txtFirstName"
+                                << "First Name";
+    QTest::newRow("middle name") << "txtMiddleName"
+                                 << "Middle Name";
+    QTest::newRow("last name") << "txtLastName"
+                               << "Last Name";
+    QTest::newRow("search") << "cmdNext"
+                            << "Find If I am Born in a Cusp";
+    QTest::newRow("exit") << "cmdExit"
+                          << "Exit";
+    // Inner frames are named by their own captions, not by the outer frame's.
+    QTest::newRow("name frame") << "Frame1"
+                                << "Name";
+    QTest::newRow("date frame") << "fraBirthDay"
+                                << "Date Of Birth";
+}
+
+void TestInputWindow::screenReaderNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QWidget* widget = m_window->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), name);
 }
 
 void TestInputWindow::linkCommands_data() {

@@ -6,6 +6,7 @@
 #include "texts.h"
 #include "weblinks.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -90,6 +91,10 @@ private slots:
         QCOMPARE(m_platform->seedCount, 1);
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(m_platform->openedAddresses.isEmpty());
+        // A screen reader announces it as a window, like the other windows.
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(m_window.get());
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Window);
     }
 
     void supportTextFollowsTheDraw_data() {

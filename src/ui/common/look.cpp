@@ -46,9 +46,14 @@ void fixAndCentre(QWidget* window, int width, int height) {
 }
 
 QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/solvanta-%1.png").arg(size), QSize(size, size));
+    // Built once: decoding the pictures is a noticeable part of start-up. Larger
+    // sizes are installed with the desktop entry, not compiled in.
+    static const QIcon icon = [] {
+        QIcon built;
+        for (int size : {16, 32, 48, 64})
+            built.addFile(QStringLiteral(":/icons/solvanta-%1.png").arg(size), QSize(size, size));
+        return built;
+    }();
     return icon;
 }
 

@@ -50,7 +50,6 @@ InputWindow::InputWindow(Platform& platform, QWidget* parent)
                    Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowCaption);
-    setWindowIcon(Look::programIcon());
 
     setLabelText(m_ui->Label61, Texts::forumBanner());
     setLabelText(m_ui->lblFullBrand, Texts::fullBrandOffer());
@@ -85,6 +84,7 @@ void InputWindow::applyLook() {
         frame->setFont(Look::verdana(8.25, true));
     for (QLabel* caption : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
         caption->setFont(captionFont());
+    // Inside the bold-captioned frames the boxes and lists go back to regular.
     for (QWidget* field :
          std::initializer_list<QWidget*>{m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName,
                                          m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear})
@@ -112,11 +112,9 @@ void InputWindow::applyLook() {
     QPalette exitFace = m_ui->cmdExit->palette();
     exitFace.setColor(QPalette::Button, Look::kLightBlue);
     m_ui->cmdExit->setPalette(exitFace);
-    m_ui->cmdExit->setFont(Look::verdana(8.25));
 
-    const int menuHeight = menuBar()->heightForWidth(kClientWidth) > 0
-                               ? menuBar()->heightForWidth(kClientWidth)
-                               : menuBar()->sizeHint().height();
+    const int forWidth = menuBar()->heightForWidth(kClientWidth);
+    const int menuHeight = forWidth > 0 ? forWidth : menuBar()->sizeHint().height();
     Look::fixAndCentre(this, kClientWidth, kClientHeight + menuHeight);
 }
 

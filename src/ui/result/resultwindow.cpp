@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPixmapCache>
 #include <QMenuBar>
 #include <QScopedValueRollback>
 
@@ -46,7 +47,6 @@ ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowCaption);
-    setWindowIcon(Look::programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -280,8 +280,15 @@ void ResultWindow::showPicture(ProfileSlot slot, int pictureIndex) {
         return;
     QLabel* picture = m_panels[slotIndex(slot)].picture;
     // The icon loader also picks up the double-size picture on high-density screens.
-    picture->setPixmap(
-        QIcon(signPicturePath(pictureIndex)).pixmap(kPictureSize, devicePixelRatioF()));
+    // Decoded pictures are kept, so later searches do not decode them again.
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("sign-%1@%2").arg(pictureIndex).arg(ratio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QIcon(signPicturePath(pictureIndex)).pixmap(kPictureSize, ratio);
+        QPixmapCache::insert(key, pixmap);
+    }
+    picture->setPixmap(pixmap);
     picture->setAccessibleName(signProfile(static_cast<ZodiacSign>(pictureIndex)).name);
 }
 
