@@ -57,6 +57,8 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
     fitOnOneLine(m_ui->lblHomePage, m_ui->Label1->x(), 6.5);
     m_ui->lblHomePage->setAccessibleName(homePage);
     m_ui->lblCoBrand->setAccessibleName(m_ui->lblCoBrand->text());
+    // Drawn from the icon's larger sizes on a scaled screen.
+    m_ui->Picture1->setPixmap(Look::programIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     m_ui->Picture1->setAccessibleName(QStringLiteral("Solvanta"));
 
     // A cream rule across the whole box above the button.
