@@ -10,11 +10,18 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPixmapCache>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QScopedValueRollback>
+#include <QTextDocument>
 
 namespace {
+
+// Replaces an area's text without moving a cursor the area never shows; the
+// area still announces the change.
+void setAreaText(QPlainTextEdit* area, const QString& text) {
+    area->document()->setPlainText(text);
+}
 
 constexpr int kClientWidth = 561;
 constexpr int kClientHeight = 512;
@@ -77,7 +84,7 @@ ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
     showFrameCaption(ProfileSlot::First, m_model.frameCaption(ProfileSlot::First));
     showFrameCaption(ProfileSlot::Second, m_model.frameCaption(ProfileSlot::Second));
     if (!m_model.cuspDescription().isEmpty())
-        m_ui->txtTwoSunSignDesc->setPlainText(m_model.cuspDescription());
+        setAreaText(m_ui->txtTwoSunSignDesc, m_model.cuspDescription());
     showTabs();
 
     m_ui->cmdBack->setFocus();
@@ -194,15 +201,12 @@ void ResultWindow::applyLook() {
     }
     // The areas show no text cursor, so a thicker frame shows which one has the
     // keyboard focus.
-    const QString focusFrame =
-        QStringLiteral("QPlainTextEdit { border: 1px solid %1; }"
-                       "QPlainTextEdit:focus { border: 2px solid %2; }")
-            .arg(desktop.color(QPalette::Active, QPalette::Mid).name(),
-                 desktop.color(QPalette::Active, QPalette::Highlight).name());
     for (QPlainTextEdit* area : textAreas()) {
         area->setPalette(areaPalette);
         area->setFont(Look::verdana(8.25));
-        area->setStyleSheet(focusFrame);
+        area->setFrameStyle(QFrame::Box | QFrame::Plain);
+        area->setLineWidth(1);
+        area->installEventFilter(this);
     }
 }
 
@@ -242,8 +246,8 @@ void ResultWindow::connectModel() {
                 [this, slot](int index) { showPicture(slot, index); });
     }
     connect(&m_model, &ResultModel::frameCaptionChanged, this, &ResultWindow::showFrameCaption);
-    connect(&m_model, &ResultModel::cuspDescriptionChanged, m_ui->txtTwoSunSignDesc,
-            &QPlainTextEdit::setPlainText);
+    connect(&m_model, &ResultModel::cuspDescriptionChanged, this,
+            [this](const QString& text) { setAreaText(m_ui->txtTwoSunSignDesc, text); });
     connect(&m_model, &ResultModel::tabsChanged, this, &ResultWindow::showTabs);
 }
 
@@ -265,7 +269,7 @@ void ResultWindow::showText(ProfileSlot slot, ProfilePanel::Field field, const Q
         QPlainTextEdit* area = field == ProfilePanel::Field::PositiveTraits ? panel.positiveTraits
                                                                             : panel.negativeTraits;
         if (area->toPlainText() != value)
-            area->setPlainText(value);
+            setAreaText(area, value);
         return;
     }
     QLabel* label = panel.values[fieldIndex(field)];
@@ -328,4 +332,12 @@ void ResultWindow::tabChosen(int index) {
 void ResultWindow::closeEvent(QCloseEvent* event) {
     emit unloading();
     event->accept();
+}
+
+bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (auto* area = qobject_cast<QPlainTextEdit*>(watched))
+            area->setLineWidth(event->type() == QEvent::FocusIn ? 2 : 1);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
