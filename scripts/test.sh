@@ -11,7 +11,7 @@ status=0
 if [ "${SOLVANTA_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== sanitizer build =="
   bash "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSOLVANTA_SANITIZE=ON || exit 1
-  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" \
+  ASAN_OPTIONS=detect_leaks=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$root/build-asan" -LE e2e -j "$jobs" --output-on-failure || status=1
 fi
