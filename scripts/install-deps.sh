@@ -6,11 +6,14 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ clang-format
+  # the Sun's positions: the IAU's fundamental-astronomy routines
+  liberfa-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   # fonts: the windows ask for Verdana and fall back to DejaVu Sans
   fonts-dejavu-core
   # headless and end-to-end testing
   xvfb xauth xdotool xclip x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi
+  openbox
   imagemagick
   # desktop integration checks and packaging
   desktop-file-utils appstream dpkg-dev file
