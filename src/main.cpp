@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "look.h"
 #include "qtplatform.h"
 #include "startup.h"
@@ -6,6 +7,10 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Questions the command line answers, and a start without a display, end here.
+    if (const std::optional<int> status = HandleCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Solvanta"));
     QApplication::setApplicationName(QStringLiteral("Solvanta"));

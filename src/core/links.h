@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The web pages the program can open. Windows name a page, never an address;
 // the shell turns a name into its address and hands it to the desktop.
 enum class Link {
@@ -10,4 +12,17 @@ enum class Link {
     FullBrandingPage,
     CoBrandingPage,
     SoftwareCatalogPage,
+};
+
+// The five values of one "Refer A Friend" submission, each already trimmed of
+// blanks. The exit screen checks them; the shell turns them into the forum's
+// referral page.
+struct ReferralValues {
+    QString senderName;
+    QString senderEmail;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+
+    bool operator==(const ReferralValues&) const = default;
 };

@@ -1,5 +1,5 @@
 #include "platform.h"
 
-void Platform::notify(const QString& text, Icon icon) {
-    showMessage(text, kApplicationTitle, icon, Buttons::Ok);
+void Platform::notify(const QString& text, QWidget* owner, Icon icon) {
+    showMessage(text, kApplicationTitle, icon, Buttons::Ok, owner);
 }

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QWidget;
+
 // Everything the program asks of the desktop it runs on. The program speaks to
 // the desktop only through this interface: the Qt implementation lives in the
 // shell, and tests use a recording fake.
@@ -17,9 +19,11 @@ public:
 
     virtual ~Platform() = default;
 
-    // A modal message box; returns the button the user pressed.
+    // A modal message box owned by `owner`, the window that asks (none: the
+    // active window, if any), so that it opens above that window, also above one
+    // that stays on top. Returns the button the user pressed.
     virtual Answer showMessage(const QString& text, const QString& title, Icon icon,
-                               Buttons buttons) = 0;
+                               Buttons buttons, QWidget* owner) = 0;
 
     // Hands an address to the desktop's default handler. Callers ignore failure.
     virtual bool openAddress(const QUrl& address) = 0;
@@ -45,7 +49,7 @@ public:
     virtual QDate today() = 0;
 
     // Shorthand for the common notice: information icon, OK, the program's title.
-    void notify(const QString& text, Icon icon = Icon::Information);
+    void notify(const QString& text, QWidget* owner, Icon icon = Icon::Information);
 };
 
 // Title of every message box that does not name its own.

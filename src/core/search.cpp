@@ -8,7 +8,8 @@ QString frameCaptionFor(ProfileSlot slot, const QString& signName) {
     return QStringLiteral("Characteristics of") + gap + signName;
 }
 
-void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platform& platform) {
+void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platform& platform,
+                    QWidget* owner) {
     using F = ProfilePanel::Field;
     if (resolution.isCusp && resolution.firstSign && resolution.secondSign) {
         ShowSignProfile(result, *resolution.firstSign, ProfileSlot::First);
@@ -19,12 +20,13 @@ void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platf
         result.setFrameCaption(ProfileSlot::First, frameCaptionFor(ProfileSlot::First, first));
         result.setFrameCaption(ProfileSlot::Second, frameCaptionFor(ProfileSlot::Second, second));
         platform.notify(QStringLiteral("Yes! You were born in the Cusp of ") + first +
-                        QStringLiteral(" and ") + second + QStringLiteral("\r\n\r\n") +
-                        QStringLiteral("You have the Characteristics of both the Signs"));
+                            QStringLiteral(" and ") + second + QStringLiteral("\r\n\r\n") +
+                            QStringLiteral("You have the Characteristics of both the Signs"),
+                        owner);
         return;
     }
 
-    platform.notify(QStringLiteral("No! You were not born in a Cusp"));
+    platform.notify(QStringLiteral("No! You were not born in a Cusp"), owner);
     result.setFrameCaption(ProfileSlot::First, QString());
     result.setFrameCaption(ProfileSlot::Second, QString());
     result.setCurrentTab(0);
@@ -35,7 +37,7 @@ void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platf
 
 void RunCuspSearch(const BirthInput& input, SearchHost& host, Platform& platform) {
     if (const auto failure = ValidateBirthInput(input)) {
-        platform.notify(failure->message);
+        platform.notify(failure->message, host.messageOwner());
         if (failure->focus != InputField::None)
             host.focusInputField(failure->focus);
         return;
@@ -49,6 +51,6 @@ void RunCuspSearch(const BirthInput& input, SearchHost& host, Platform& platform
     result.setFrameCaption(ProfileSlot::Second, QString());
 
     const CuspResolution resolution = ResolveCusp(input.monthIndex, input.dayIndex);
-    AssembleResult(result, resolution, platform);
+    AssembleResult(result, resolution, platform, host.messageOwner());
     host.handOverToResult();
 }

@@ -5,6 +5,7 @@
 #include "validation.h"
 
 class Platform;
+class QWidget;
 
 // What a search needs of the windows around it. The shell implements it with the
 // real windows; tests implement it with a recorder.
@@ -12,6 +13,8 @@ class SearchHost {
 public:
     virtual ~SearchHost() = default;
 
+    // The window the search's messages belong to (the input window).
+    virtual QWidget* messageOwner() = 0;
     // Puts the keyboard focus on a field of the input window.
     virtual void focusInputField(InputField field) = 0;
     // The result window's content; the first use creates the window, hidden.
@@ -21,8 +24,9 @@ public:
 };
 
 // Writes the resolved profiles, captions and cusp text into the result and tells
-// the user the verdict.
-void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platform& platform);
+// the user the verdict in a box owned by `owner`.
+void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platform& platform,
+                    QWidget* owner);
 
 // One press of "Find If I am Born in a Cusp": validate, reset the result window,
 // resolve, assemble, swap the windows. A refused input changes nothing but the focus.

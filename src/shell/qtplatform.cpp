@@ -1,5 +1,6 @@
 #include "qtplatform.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -19,10 +20,17 @@ QtPlatform::QtPlatform() : m_random(std::random_device{}()) {}
 QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::showMessage(const QString& text, const QString& title, Icon icon,
-                                         Buttons buttons) {
+                                         Buttons buttons, QWidget* owner) {
+    // The box is transient for its owner, so the window manager keeps it above
+    // it; an owner that stays above other windows passes that on to its box.
+    QWidget* parent = owner ? owner->window() : QApplication::activeWindow();
+    if (parent && !parent->isVisible())
+        parent = QApplication::activeWindow();
     QMessageBox box(
         icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
-        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    if (parent && parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setAccessibleName(title);
     box.setAccessibleDescription(text);
     const int result = box.exec();

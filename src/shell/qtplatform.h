@@ -14,8 +14,8 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    Answer showMessage(const QString& text, const QString& title, Icon icon,
-                       Buttons buttons) override;
+    Answer showMessage(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                       QWidget* owner) override;
     bool openAddress(const QUrl& address) override;
     std::optional<QString> readSetting(const QString& key) override;
     bool writeSetting(const QString& key, const QString& value) override;

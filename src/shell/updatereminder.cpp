@@ -27,7 +27,7 @@ void UpdateReminder(Platform& platform) {
     const Platform::Answer answer = platform.showMessage(
         QStringLiteral("There maybe an update to this software available\rDo you want to check "
                        "for an update?"),
-        kApplicationTitle, Platform::Icon::Information, Platform::Buttons::YesNo);
+        kApplicationTitle, Platform::Icon::Information, Platform::Buttons::YesNo, nullptr);
     platform.writeSetting(kKey, todayText);
     if (answer == Platform::Answer::Yes)
         OpenDownloadPage(platform);

@@ -3,6 +3,10 @@
 #include "platform.h"
 #include "solvanta_config.h"
 
+#include <QByteArray>
+
+#include <utility>
+
 namespace {
 
 QUrl address(const char* host, const char* path) {
@@ -41,6 +45,27 @@ QUrl productHomePage() {
 
 QUrl referralEndpoint() {
     return address(SOLVANTA_FORUM_HOST, "/vexo-refer-a-friend.php");
+}
+
+QUrl ReferralAddress(const ReferralValues& values) {
+    const std::pair<const char*, QString> items[] = {
+        {"taf1", values.senderName},  {"taf2", values.senderEmail},
+        {"taf3", values.message},     {"taf4", values.friendName},
+        {"taf5", values.friendEmail}, {"taf6", productHomePage().toString()},
+    };
+    // Only the unreserved characters stay as they are; everything else, the
+    // query's own delimiters included, is percent-encoded.
+    QByteArray query;
+    for (const auto& [key, value] : items) {
+        if (!query.isEmpty())
+            query += '&';
+        query += key;
+        query += '=';
+        query += QUrl::toPercentEncoding(value);
+    }
+    QUrl address = referralEndpoint();
+    address.setQuery(QString::fromLatin1(query), QUrl::StrictMode);
+    return address;
 }
 
 void OpenLink(Platform& platform, const QUrl& address) {

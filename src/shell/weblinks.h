@@ -14,6 +14,13 @@ QUrl productHomePage();
 // The page that takes a "Refer A Friend" submission, without its query.
 QUrl referralEndpoint();
 
+// The forum page that takes a referral: query keys taf1 to taf6 in order (sender
+// name, sender e-mail, message, friend name, friend e-mail, the program's home
+// page). Every value is percent-encoded as UTF-8, so whatever the user typed ("&",
+// "=", "#", "+", line breaks, any script) arrives as typed and cannot add or
+// change a key.
+QUrl ReferralAddress(const ReferralValues& values);
+
 // Hands an address to the desktop's browser. Nothing is reported when none starts.
 void OpenLink(Platform& platform, const QUrl& address);
 void OpenLink(Platform& platform, Link link);

@@ -33,8 +33,7 @@ private slots:
     }
 
     void aboutIconUsesALargerSize() {
-        FakePlatform platform;
-        AboutBox box(platform);
+        AboutBox box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         auto* picture = box.findChild<QLabel*>(QStringLiteral("Picture1"));

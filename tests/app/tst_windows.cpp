@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -104,6 +106,7 @@ void TestWindows::aSecondCopyEndsWithoutAWindow() {
     QCOMPARE(m_platform->messages[0].text, QStringLiteral("Application is already running"));
     QCOMPARE(m_platform->messages[0].title, QStringLiteral("Solvanta"));
     QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
+    QCOMPARE(m_platform->messages[0].owner, nullptr); // no window of this copy exists
     QCOMPARE(m_ends, QList<int>{0});
     QVERIFY(!m_windows->loadedInputWindow());
     QCOMPARE(m_platform->seedCount, 0);
@@ -274,10 +277,26 @@ void TestWindows::linksFromBothWindows() {
     fillIn("A", "B", 5, 5, 1990);
     child<QAbstractButton>(&input(), "cmdNext")->click();
     child<QAction>(m_windows->loadedResultWindow(), "mnuDonate")->trigger();
-    QCOMPARE(m_platform->openedAddresses,
-             QList<QUrl>({linkAddress(Link::DownloadPage), linkAddress(Link::DonatePage)}));
-    // The update entry opens the page at once, without the reminder's question.
+    // The update entry opens the page at once, without the reminder's question;
+    // the one box is the verdict, above the input window that asked.
     QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].owner, m_windows->loadedInputWindow());
+
+    // The exit screen's links and a complete referral go through the same shell.
+    m_windows->loadedResultWindow()->close();
+    ExitScreen* exit = m_windows->loadedExitScreen();
+    QVERIFY(exit && exit->isVisible());
+    QTest::mouseClick(child<QLabel>(exit, "lblGoToHome"), Qt::LeftButton);
+    const ReferralValues values{"Ann", "ann@mail.example", "Hi", "Bob", "bob@mail.example"};
+    child<QLineEdit>(exit, "txtName")->setText(values.senderName);
+    child<QLineEdit>(exit, "txtEmail")->setText(values.senderEmail);
+    child<QPlainTextEdit>(exit, "txtMessage")->setPlainText(values.message);
+    child<QLineEdit>(exit, "txtFriendName")->setText(values.friendName);
+    child<QLineEdit>(exit, "txtFriendEmail")->setText(values.friendEmail);
+    child<QAbstractButton>(exit, "cmdSubmit")->click();
+    QCOMPARE(m_platform->openedAddresses,
+             QList<QUrl>({linkAddress(Link::DownloadPage), linkAddress(Link::DonatePage),
+                          linkAddress(Link::SoftwareCatalogPage), ReferralAddress(values)}));
 }
 
 QTEST_MAIN(TestWindows)

@@ -1,8 +1,10 @@
 #include "fakeplatform.h"
 
 Platform::Answer FakePlatform::showMessage(const QString& text, const QString& title, Icon icon,
-                                           Buttons buttons) {
-    messages.append({text, title, icon, buttons});
+                                           Buttons buttons, QWidget* owner) {
+    QWidget* window = owner ? owner->window() : nullptr;
+    messages.append(
+        {text, title, icon, buttons, window, window ? window->objectName() : QString()});
     if (onMessage)
         onMessage(messages.constLast());
     if (!answers.isEmpty())

@@ -4,7 +4,9 @@
 
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QStringList>
+#include <QWidget>
 
 #include <functional>
 
@@ -17,10 +19,14 @@ public:
         QString title;
         Icon icon;
         Buttons buttons;
+        // The window the box belongs to, and its object name when it was shown
+        // (empty for a box without an owner).
+        QPointer<QWidget> owner;
+        QString ownerName;
     };
 
-    Answer showMessage(const QString& text, const QString& title, Icon icon,
-                       Buttons buttons) override;
+    Answer showMessage(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                       QWidget* owner) override;
     bool openAddress(const QUrl& address) override;
     std::optional<QString> readSetting(const QString& key) override;
     bool writeSetting(const QString& key, const QString& value) override;

@@ -10,6 +10,8 @@ namespace {
 // search has asked for it, as the result window would.
 class RecordingHost : public SearchHost {
 public:
+    RecordingHost() { window.setObjectName(QStringLiteral("frmMain")); }
+    QWidget* messageOwner() override { return &window; }
     void focusInputField(InputField field) override {
         events << QStringLiteral("focus %1").arg(int(field));
     }
@@ -20,6 +22,7 @@ public:
     }
     void handOverToResult() override { events << QStringLiteral("hand over"); }
 
+    QWidget window;
     std::unique_ptr<ResultModel> model;
     QStringList events;
 };
@@ -69,6 +72,7 @@ void TestSearch::cuspRun() {
     QCOMPARE(verdict.title, QStringLiteral("Solvanta"));
     QCOMPARE(verdict.icon, Platform::Icon::Information);
     QCOMPARE(verdict.buttons, Platform::Buttons::Ok);
+    QCOMPARE(verdict.owner, &host.window);
 
     const ResultModel& m = *host.model;
     QVERIFY(m.isTabEnabled(0));
@@ -145,6 +149,7 @@ void TestSearch::refusedInputCreatesNoResult() {
     in.firstName.clear();
     RunCuspSearch(in, host, platform);
     QCOMPARE(platform.messages.last().text, QStringLiteral("Please Enter Your First Name"));
+    QCOMPARE(platform.messages.last().owner, &host.window);
     QCOMPARE(host.events, QStringList{QStringLiteral("focus %1").arg(int(InputField::FirstName))});
     QVERIFY(!host.model);
 }
@@ -181,5 +186,5 @@ void TestSearch::everyCuspNamesItsTwoSigns() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestSearch)
+QTEST_MAIN(TestSearch)
 #include "tst_search.moc"

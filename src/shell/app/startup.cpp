@@ -23,7 +23,7 @@ int CoBrand_Randomize(Platform& platform, InputWindow& window) {
 
 bool StartApplication(Platform& platform, WindowRegistry& windows) {
     if (platform.anotherInstanceRunning()) {
-        platform.notify(QStringLiteral("Application is already running"));
+        platform.notify(QStringLiteral("Application is already running"), nullptr);
         windows.EndApplication();
         return false;
     }

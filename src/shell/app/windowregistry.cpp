@@ -70,6 +70,11 @@ ExitScreen& WindowRegistry::exitScreen() {
         m_exit = new ExitScreen(m_platform);
         m_exit->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_exit, &ExitScreen::endRequested, this, &WindowRegistry::EndApplication);
+        connect(m_exit, &ExitScreen::linkRequested, this,
+                [this](Link link) { OpenLink(m_platform, link); });
+        connect(m_exit, &ExitScreen::referralSubmitted, this, [this](const ReferralValues& values) {
+            OpenLink(m_platform, ReferralAddress(values));
+        });
     }
     return *m_exit;
 }
@@ -94,6 +99,10 @@ void WindowRegistry::runSearch() {
 
 void WindowRegistry::focusInputField(InputField field) {
     inputWindow().focusField(field);
+}
+
+QWidget* WindowRegistry::messageOwner() {
+    return m_input;
 }
 
 ResultModel& WindowRegistry::resultModel() {
@@ -127,7 +136,9 @@ void WindowRegistry::goBack() {
 void WindowRegistry::showAbout() {
     if (m_ended)
         return;
-    AboutBox box(m_platform);
+    AboutBox box;
+    connect(&box, &AboutBox::linkRequested, this,
+            [this](Link link) { OpenLink(m_platform, link); });
     box.exec();
 }
 

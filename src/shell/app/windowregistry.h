@@ -51,6 +51,7 @@ public:
     bool hasEnded() const { return m_ended; }
 
     // SearchHost
+    QWidget* messageOwner() override;
     void focusInputField(InputField field) override;
     ResultModel& resultModel() override;
     void handOverToResult() override;

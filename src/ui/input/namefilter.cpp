@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPointer>
 #include <QValidator>
 
 namespace {
@@ -89,12 +90,13 @@ bool isControlPassedOn(int code) {
 // arrive upper-cased.
 class NameValidator : public QValidator {
 public:
-    NameValidator(NameFilter* filter, QObject* parent) : QValidator(parent), m_filter(filter) {}
+    NameValidator(NameFilter* filter, QLineEdit* box)
+        : QValidator(box), m_filter(filter), m_box(box) {}
 
     State validate(QString& input, int& /*pos*/) const override {
         const std::optional<QString> name = NameFilter::nameText(input);
         if (!name) {
-            m_filter->refuseLater();
+            m_filter->refuseLater(m_box);
             return Invalid;
         }
         input = *name;
@@ -103,6 +105,7 @@ public:
 
 private:
     NameFilter* m_filter;
+    QLineEdit* m_box;
 };
 
 NameFilter::NameFilter(Platform& platform, QObject* parent)
@@ -157,7 +160,7 @@ bool NameFilter::eventFilter(QObject* watched, QEvent* event) {
         if (data && data->hasText() && !nameText(data->text())) {
             drop->setDropAction(Qt::IgnoreAction);
             drop->ignore();
-            refuseLater();
+            refuseLater(box);
             return true;
         }
         return false;
@@ -178,7 +181,7 @@ bool NameFilter::filterKeyPress(QLineEdit* box, QKeyEvent* event) {
     case TypedKey::Control:
         if (isControlPassedOn(typed.code))
             return false;
-        refuse();
+        refuse(box);
         return true;
     case TypedKey::Text:
         break;
@@ -186,7 +189,7 @@ bool NameFilter::filterKeyPress(QLineEdit* box, QKeyEvent* event) {
 
     const std::optional<QString> name = nameText(typed.text);
     if (!name) {
-        refuse();
+        refuse(box);
         return true;
     }
     if (*name == typed.text)
@@ -199,10 +202,11 @@ bool NameFilter::filterKeyPress(QLineEdit* box, QKeyEvent* event) {
     return true;
 }
 
-void NameFilter::refuse() {
-    m_platform.notify(refusalMessage());
+void NameFilter::refuse(QWidget* box) {
+    m_platform.notify(refusalMessage(), box);
 }
 
-void NameFilter::refuseLater() {
-    QMetaObject::invokeMethod(this, &NameFilter::refuse, Qt::QueuedConnection);
+void NameFilter::refuseLater(QWidget* box) {
+    QMetaObject::invokeMethod(
+        this, [this, target = QPointer<QWidget>(box)] { refuse(target); }, Qt::QueuedConnection);
 }

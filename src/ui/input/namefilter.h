@@ -8,6 +8,7 @@
 class Platform;
 class QKeyEvent;
 class QLineEdit;
+class QWidget;
 
 // Keeps the name boxes to the letters A to Z and blanks. A lower-case letter is
 // entered as its upper-case form; any other character is refused with the notice
@@ -36,11 +37,11 @@ protected:
 
 private:
     bool filterKeyPress(QLineEdit* box, QKeyEvent* event);
-    // Tells the user at once (a refused key).
-    void refuse();
+    // Tells the user at once (a refused key), in a box owned by the name box's window.
+    void refuse(QWidget* box);
     // Tells the user once the edit under way has been undone (a refused paste,
     // drop or input method text).
-    void refuseLater();
+    void refuseLater(QWidget* box);
 
     friend class NameValidator;
 

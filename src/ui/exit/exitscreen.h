@@ -1,5 +1,7 @@
 #pragma once
 
+#include "links.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -28,6 +30,10 @@ public:
 signals:
     // "E&xit" or the close box: the program must end.
     void endRequested();
+    // The check box or the catalogue link: a page to open.
+    void linkRequested(Link link);
+    // "Refer A Friend &Now" with values that passed every check.
+    void referralSubmitted(const ReferralValues& values);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -282,7 +282,7 @@ private slots:
         submit();
         QCOMPARE(m_platform->messageTexts(), QStringList{"Please Enter Proper Email Address"});
         QCOMPARE(m_platform->messages.first().icon, Platform::Icon::Critical);
-        QVERIFY(m_platform->openedAddresses.isEmpty());
+        QCOMPARE(m_platform->messages.first().owner, m_window.get());
         QCOMPARE(textOf(box(*m_window, "Your Name")), QStringLiteral("Your Name"));
     }
 
@@ -298,10 +298,11 @@ private slots:
         setTextOf(box(*m_window, "Your Email Address"), " ann@mail.example");
         setTextOf(box(*m_window, "Friend's Name"), "Bob=1 ");
         setTextOf(box(*m_window, "Friend's Email Address"), "bob+x@mail.example  ");
+        QSignalSpy sent(m_window.get(), &ExitScreen::referralSubmitted);
         submit();
         QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messageTexts().join('|')));
-        QCOMPARE(m_platform->openedAddresses.size(), 1);
-        const QUrl url = m_platform->openedAddresses.first();
+        QCOMPARE(sent.count(), 1);
+        const QUrl url = ReferralAddress(sent.first().first().value<ReferralValues>());
         QCOMPARE(url.adjusted(QUrl::RemoveQuery), referralEndpoint());
         const QUrlQuery query(url);
         auto value = [&query](const char* key) {
@@ -317,26 +318,30 @@ private slots:
         // Nothing changes afterwards, and the form can be sent again.
         QCOMPARE(textOf(box(*m_window, "Your Name")), QStringLiteral("  \tAnn & Co "));
         submit();
-        QCOMPARE(m_platform->openedAddresses.size(), 2);
+        QCOMPARE(sent.count(), 2);
     }
 
     void checkBoxOpensTheForumAndNeverStaysTicked() {
         showActive();
         auto* check = child<QCheckBox>(*m_window, "Check1");
         QCOMPARE(check->cursor().shape(), Qt::PointingHandCursor);
+        QSignalSpy requested(m_window.get(), &ExitScreen::linkRequested);
         QTest::mouseClick(check, Qt::LeftButton);
         QVERIFY(!check->isChecked());
         check->setFocus(Qt::TabFocusReason);
         QTest::keyClick(check, Qt::Key_Space);
         QVERIFY(!check->isChecked());
-        QCOMPARE(m_platform->openedAddresses,
-                 (QList<QUrl>{linkAddress(Link::ForumHomePage), linkAddress(Link::ForumHomePage)}));
+        QCOMPARE(requested.count(), 2);
+        for (const QList<QVariant>& arguments : requested)
+            QCOMPARE(arguments.first().value<Link>(), Link::ForumHomePage);
     }
 
     void softwareLinkOpensTheCatalogue() {
         showActive();
+        QSignalSpy requested(m_window.get(), &ExitScreen::linkRequested);
         QTest::mouseClick(child<LinkLabel>(*m_window, "lblGoToHome"), Qt::LeftButton);
-        QCOMPARE(m_platform->openedAddresses, QList<QUrl>{linkAddress(Link::SoftwareCatalogPage)});
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested.first().first().value<Link>(), Link::SoftwareCatalogPage);
     }
 
     void exitAndCloseBoxEndOnce_data() {

@@ -4,7 +4,6 @@
 #include "look.h"
 #include "platform.h"
 #include "texts.h"
-#include "weblinks.h"
 
 #include <QIcon>
 
@@ -33,10 +32,10 @@ void fitOnOneLine(QLabel* label, int leftMargin, qreal smallestPointSize) {
 
 } // namespace
 
-AboutBox::AboutBox(Platform& platform, QWidget* parent)
+AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      m_ui(std::make_unique<Ui::AboutBox>()), m_platform(platform) {
+      m_ui(std::make_unique<Ui::AboutBox>()) {
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
     setModal(true);
@@ -74,9 +73,9 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
 
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->lblHomePage, &LinkLabel::clicked, this,
-            [this] { OpenLink(m_platform, Link::ForumHomePage); });
+            [this] { emit linkRequested(Link::ForumHomePage); });
     connect(m_ui->lblCoBrand, &LinkLabel::clicked, this,
-            [this] { OpenLink(m_platform, Link::FullBrandingPage); });
+            [this] { emit linkRequested(Link::FullBrandingPage); });
 
     Look::fixAndCentre(this, 455, 258);
 }

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "links.h"
+
 #include <QString>
-#include <QUrl>
 
 #include <optional>
 
-class Platform;
-
-// The "Refer A Friend" form of the exit screen: what the user typed, the checks
-// made before anything is sent, and the page that carries a referral.
+// The "Refer A Friend" form of the exit screen: what its boxes show while empty,
+// what the user is told, and the checks made before anything is sent.
 namespace Referral {
 
 // What each box of the form shows while it holds nothing of the user's. A box
@@ -38,15 +37,6 @@ QString trimSpaces(const QString& text);
 
 } // namespace Referral
 
-// The five values of one submission, each already trimmed of blanks.
-struct ReferralValues {
-    QString senderName;
-    QString senderEmail;
-    QString message;
-    QString friendName;
-    QString friendEmail;
-};
-
 // The first problem with the two e-mail addresses, if any: the same address twice
 // (letter case counts), or an address without "@" or without ".".
 std::optional<QString> ReferralEmailProblem(const ReferralValues& values);
@@ -55,17 +45,6 @@ std::optional<QString> ReferralEmailProblem(const ReferralValues& values);
 // asks for it.
 std::optional<QString> ReferralMissingValue(const ReferralValues& values);
 
-// The forum page that takes the referral: query keys taf1 to taf6 in order
-// (sender name, sender e-mail, message, friend name, friend e-mail, the program's
-// home page). Every value is percent-encoded as UTF-8, so whatever the user typed
-// ("&", "=", "#", "+", line breaks, any script) arrives as typed and cannot add or
-// change a key.
-QUrl ReferralAddress(const ReferralValues& values);
-
-// Asks for the first missing value or, when none is missing, opens the referral
-// page in the browser.
-void SendReferral(Platform& platform, const ReferralValues& values);
-
-// The whole submission: the e-mail checks, then SendReferral. Every problem is
-// reported in a critical message box and ends the submission.
-void SubmitReferral(Platform& platform, const ReferralValues& values);
+// The first problem of a submission, as the message that reports it: the e-mail
+// checks first, then the first value still missing. Nothing when it can be sent.
+std::optional<QString> ReferralProblem(const ReferralValues& values);

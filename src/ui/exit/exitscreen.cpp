@@ -5,7 +5,6 @@
 #include "platform.h"
 #include "referral.h"
 #include "texts.h"
-#include "weblinks.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -133,7 +132,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitScreen::submit);
     connect(m_ui->Check1, &QCheckBox::toggled, this, &ExitScreen::visitForum);
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
-            [this] { OpenLink(m_platform, Link::SoftwareCatalogPage); });
+            [this] { emit linkRequested(Link::SoftwareCatalogPage); });
 
     // One of the four support texts, chosen once for the whole run.
     m_platform.seedRandom();
@@ -212,8 +211,7 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ExitScreen::rejectSpace(QWidget* box) {
-    m_platform.showMessage(Referral::kEmailHasSpace, kApplicationTitle, Platform::Icon::Critical,
-                           Platform::Buttons::Ok);
+    m_platform.notify(Referral::kEmailHasSpace, this, Platform::Icon::Critical);
     box->setFocus(Qt::OtherFocusReason);
     return true;
 }
@@ -226,7 +224,11 @@ void ExitScreen::submit() {
         trimmedText(m_ui->txtFriendName),
         trimmedText(m_ui->txtFriendEmail),
     };
-    SubmitReferral(m_platform, values);
+    if (const auto problem = ReferralProblem(values)) {
+        m_platform.notify(*problem, this, Platform::Icon::Critical);
+        return;
+    }
+    emit referralSubmitted(values);
 }
 
 void ExitScreen::visitForum(bool ticked) {
@@ -238,7 +240,7 @@ void ExitScreen::visitForum(bool ticked) {
         m_ui->Check1->setChecked(false);
     }
     m_ui->Check1->update();
-    OpenLink(m_platform, Link::ForumHomePage);
+    emit linkRequested(Link::ForumHomePage);
 }
 
 void ExitScreen::requestEnd() {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "links.h"
+
 #include <QDialog>
 
 #include <memory>
-
-class Platform;
 
 namespace Ui {
 class AboutBox;
@@ -15,10 +15,13 @@ class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutBox(Platform& platform, QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
     ~AboutBox() override;
+
+signals:
+    // One of the two links was clicked; the box stays open.
+    void linkRequested(Link link);
 
 private:
     std::unique_ptr<Ui::AboutBox> m_ui;
-    Platform& m_platform;
 };

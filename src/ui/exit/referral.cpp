@@ -1,12 +1,5 @@
 #include "referral.h"
 
-#include "platform.h"
-#include "weblinks.h"
-
-#include <QByteArray>
-
-#include <utility>
-
 namespace Referral {
 
 QString trimSpaces(const QString& text) {
@@ -27,10 +20,6 @@ using namespace Referral;
 
 bool emptyOr(const QString& value, const QString& placeholder) {
     return value.isEmpty() || value == placeholder;
-}
-
-void reportProblem(Platform& platform, const QString& text) {
-    platform.showMessage(text, kApplicationTitle, Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
 } // namespace
@@ -63,39 +52,8 @@ std::optional<QString> ReferralMissingValue(const ReferralValues& values) {
     return std::nullopt;
 }
 
-QUrl ReferralAddress(const ReferralValues& values) {
-    const std::pair<const char*, QString> items[] = {
-        {"taf1", values.senderName},  {"taf2", values.senderEmail},
-        {"taf3", values.message},     {"taf4", values.friendName},
-        {"taf5", values.friendEmail}, {"taf6", productHomePage().toString()},
-    };
-    // Only the unreserved characters stay as they are; everything else, the
-    // query's own delimiters included, is percent-encoded.
-    QByteArray query;
-    for (const auto& [key, value] : items) {
-        if (!query.isEmpty())
-            query += '&';
-        query += key;
-        query += '=';
-        query += QUrl::toPercentEncoding(value);
-    }
-    QUrl address = referralEndpoint();
-    address.setQuery(QString::fromLatin1(query), QUrl::StrictMode);
-    return address;
-}
-
-void SendReferral(Platform& platform, const ReferralValues& values) {
-    if (const auto missing = ReferralMissingValue(values)) {
-        reportProblem(platform, *missing);
-        return;
-    }
-    OpenLink(platform, ReferralAddress(values));
-}
-
-void SubmitReferral(Platform& platform, const ReferralValues& values) {
-    if (const auto problem = ReferralEmailProblem(values)) {
-        reportProblem(platform, *problem);
-        return;
-    }
-    SendReferral(platform, values);
+std::optional<QString> ReferralProblem(const ReferralValues& values) {
+    if (auto problem = ReferralEmailProblem(values))
+        return problem;
+    return ReferralMissingValue(values);
 }
