@@ -13,6 +13,13 @@ A scenario runs in a child process with a deadline; the parent owns the
 desktop and ends every process that carries the desktop's tag, so a hung modal
 box fails its scenario and nothing is left behind.
 
+A desktop has no window manager, or runs openbox (`--window-manager openbox`)
+with a small private configuration: click to focus, new windows focused, no key
+bindings. Without one nothing gives a window the keyboard, so the harness does
+it where a scenario is not about focus (`Program.activate`); with one, the
+window manager's own view (`_NET_CLIENT_LIST_STACKING`, `_NET_ACTIVE_WINDOW`)
+tells how windows are stacked and which is active.
+
 Only the Python standard library and pyatspi are used. The close box of a
 window is pressed by sending WM_DELETE_WINDOW through libX11 (ctypes).
 """
@@ -35,6 +42,8 @@ import urllib.parse
 import uuid
 
 TAG_VARIABLE = "SOLVANTA_E2E_DESKTOP"
+WM_VARIABLE = "SOLVANTA_E2E_WM"
+WINDOW_MANAGERS = ("openbox",)
 APP_TITLE = "Solvanta"
 WINDOW_CAPTION = "Solvanta v1.0"
 
@@ -59,9 +68,11 @@ def _find_executable(name, *extra_dirs):
     return None
 
 
-def missing_tools():
+def missing_tools(window_manager=None):
     """Names of the outside programs this harness needs and cannot find."""
-    needed = ["Xvfb", "dbus-daemon", "xdotool", "xclip"]
+    needed = ["Xvfb", "dbus-daemon", "xdotool", "xclip", "xprop", "xwininfo"]
+    if window_manager:
+        needed.append(window_manager)
     missing = [tool for tool in needed if not _find_executable(tool)]
     if not _bus_launcher():
         missing.append("at-spi-bus-launcher")
@@ -121,11 +132,37 @@ def _is_zombie(pid):
         return True
 
 
-class Desktop:
-    """An isolated desktop for one scenario."""
+# Openbox with what a user of it has by default for focus and the mouse, and
+# nothing that takes keys from the program.
+OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <focus>
+    <focusNew>yes</focusNew>
+    <followMouse>no</followMouse>
+  </focus>
+  <placement><policy>Smart</policy></placement>
+  <desktops><number>1</number></desktops>
+  <keyboard/>
+  <mouse>
+    <context name="Client">
+      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
+      <mousebind button="Middle" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
+      <mousebind button="Right" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
+    </context>
+    <context name="Titlebar">
+      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
+    </context>
+  </mouse>
+</openbox_config>
+"""
 
-    def __init__(self, name):
+
+class Desktop:
+    """An isolated desktop for one scenario, with or without a window manager."""
+
+    def __init__(self, name, window_manager=None):
         self.name = name
+        self.window_manager = window_manager
         self.tag = f"{name}-{uuid.uuid4().hex}"
         self.root = tempfile.mkdtemp(prefix=f"solvanta-e2e-{name}-")
         self.children = []
@@ -205,6 +242,9 @@ class Desktop:
             os.close(read_fd)
         self.display = f":{number}"
         env["DISPLAY"] = self.display
+        env[WM_VARIABLE] = self.window_manager or ""
+        if self.window_manager == "openbox":
+            self._start_openbox(env)
 
         with open(self.path("logs", "dbus.log"), "wb") as log:
             bus = self._spawn(
@@ -225,6 +265,29 @@ class Desktop:
             )
         self.environment = env
         return env
+
+    def _start_openbox(self, env):
+        config = self.path("config", "openbox-rc.xml")
+        with open(config, "w") as f:
+            f.write(OPENBOX_CONFIG)
+        with open(self.path("logs", "openbox.log"), "wb") as log:
+            openbox = self._spawn(
+                ["openbox", "--sm-disable", "--config-file", config],
+                env,
+                stdout=log,
+                stderr=log,
+            )
+
+        # It manages the screen once it has named itself on the root window.
+        def managing():
+            if openbox.poll() is not None:
+                raise Failure(f"openbox ended with status {openbox.returncode}")
+            check_window = root_window_property("_NET_SUPPORTING_WM_CHECK", env)
+            return check_window and window_property(
+                check_window[0], "_NET_WM_NAME", env
+            ) == "Openbox"
+
+        wait_for(managing, "openbox to manage the screen", 20)
 
     def stop(self):
         """Ends every process of this desktop and removes its directories."""
@@ -279,6 +342,103 @@ def xdo(*args, timeout=10):
             f"xdotool {' '.join(map(str, args))} failed: {result.stderr.strip()}"
         )
     return result.stdout
+
+
+def window_manager():
+    """The window manager of the scenario's desktop, or None."""
+    return os.environ.get(WM_VARIABLE) or None
+
+
+def _xprop(args, env=None):
+    try:
+        result = subprocess.run(
+            ["xprop", *args], capture_output=True, text=True, timeout=10, env=env
+        )
+    except subprocess.TimeoutExpired as exc:
+        raise Failure(f"xprop {' '.join(args)} hung") from exc
+    return result.stdout if result.returncode == 0 else ""
+
+
+def _window_ids(output):
+    """The window ids in an xprop answer such as
+    `_NET_CLIENT_LIST_STACKING(WINDOW): window id # 0x600003, 0x800007`."""
+    if "#" not in output:
+        return []
+    ids = []
+    for item in output.split("#", 1)[1].split(","):
+        item = item.strip()
+        if item.startswith("0x"):
+            ids.append(int(item, 16))
+    return ids
+
+
+def root_window_property(name, env=None):
+    """A root window property that holds window ids, as a list."""
+    return _window_ids(_xprop(["-root", name], env))
+
+
+def window_property(window_id, name, env=None):
+    """A text property of a window (its value without quotes), or None."""
+    output = _xprop(["-id", str(window_id), name], env)
+    if "=" not in output:
+        return None
+    return output.split("=", 1)[1].strip().strip('"')
+
+
+def stacking_order():
+    """The mapped top-level windows from bottom to top: as the window manager
+    reports them, or, without one, as the X server stacks the root's children."""
+    if window_manager():
+        return root_window_property("_NET_CLIENT_LIST_STACKING")
+    # xwininfo lists the root's children as the server keeps them, bottom first.
+    ids = []
+    for line in _xwininfo("-root", "-children").splitlines():
+        item = line.strip().split(" ", 1)[0]
+        if item.startswith("0x"):
+            ids.append(int(item, 16))
+    return ids
+
+
+def _xwininfo(*args):
+    try:
+        result = subprocess.run(
+            ["xwininfo", *args], capture_output=True, text=True, timeout=10
+        )
+    except subprocess.TimeoutExpired as exc:
+        raise Failure(f"xwininfo {' '.join(args)} hung") from exc
+    return result.stdout if result.returncode == 0 else ""
+
+
+def window_geometry(window_id):
+    """A window's inside on the screen (x, y, width, height), also when a window
+    manager has put it into a frame; None for a window that is gone."""
+    fields = {}
+    for line in _xwininfo("-id", str(window_id)).splitlines():
+        key, _, value = line.strip().partition(":")
+        fields[key] = value.strip()
+    try:
+        return tuple(
+            int(fields[key])
+            for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")
+        )
+    except (KeyError, ValueError):
+        return None
+
+
+def active_window():
+    """The window that has the keyboard: the window manager's active window, or,
+    without one, the X input focus. None when no window has it."""
+    if window_manager():
+        ids = root_window_property("_NET_ACTIVE_WINDOW")
+        return ids[0] if ids and ids[0] else None
+    try:
+        result = subprocess.run(
+            ["xdotool", "getwindowfocus", "-f"], capture_output=True, text=True, timeout=10
+        )
+    except subprocess.TimeoutExpired as exc:
+        raise Failure("xdotool getwindowfocus hung") from exc
+    answer = result.stdout.strip()
+    return int(answer) if result.returncode == 0 and answer.isdigit() and int(answer) > 1 else None
 
 
 def pointer_to(x, y):
@@ -682,25 +842,21 @@ class Program:
             except Failure:
                 return None
             for line in output.split():
-                geometry = {}
-                for item in xdo("getwindowgeometry", "--shell", line).split():
-                    key, _, value = item.partition("=")
-                    geometry[key] = value
-                if (
-                    int(geometry.get("X", -1)),
-                    int(geometry.get("Y", -1)),
-                    int(geometry.get("WIDTH", -1)),
-                    int(geometry.get("HEIGHT", -1)),
-                ) == tuple(want):
+                if window_geometry(int(line)) == tuple(want):
                     return int(line)
             return None
 
         return wait_for(lookup, f"the X window of {window}", 10)
 
     def activate(self, window):
-        """Gives a window the keyboard (there is no window manager to do it)."""
+        """Gives a window the keyboard on the user's behalf: through the window
+        manager, as a click on the window would, or, without one, by setting the
+        X input focus. Not for scenarios about which window the program activates."""
         wid = self.x_window(window)
-        xdo("windowfocus", "--sync", wid)
+        if window_manager():
+            xdo("windowactivate", "--sync", wid)
+        else:
+            xdo("windowfocus", "--sync", wid)
         return wid
 
     def keys(self, window, *keys):
@@ -909,11 +1065,11 @@ def _dump_screen(scenario):
             print(f"--- {log}:\n{content[-3000:]}", flush=True)
 
 
-def run_scenario(entry, name, program, timeout):
+def run_scenario(entry, name, program, timeout, window_manager=None):
     """Prepares a desktop, runs one scenario in a child process under a deadline
     and clears everything away. Returns (passed, seconds, output)."""
     started = time.monotonic()
-    desktop = Desktop(name)
+    desktop = Desktop(name, window_manager)
     output = ""
     passed = False
     try:
@@ -949,6 +1105,14 @@ def main(scenarios, groups, argv=None):
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--timeout", type=float, default=60, help="seconds per scenario")
     parser.add_argument("--verbose", action="store_true", help="show every scenario's output")
+    parser.add_argument(
+        "--window-manager",
+        choices=WINDOW_MANAGERS,
+        help="run each scenario under this window manager (default: none)",
+    )
+    parser.add_argument(
+        "--repeat", type=int, default=1, help="run the chosen scenarios this many times"
+    )
     parser.add_argument("--child", help=argparse.SUPPRESS)
     args = parser.parse_args(argv)
 
@@ -962,7 +1126,7 @@ def main(scenarios, groups, argv=None):
     if args.child:
         return run_child(scenarios, args.child, program)
 
-    missing = missing_tools()
+    missing = missing_tools(args.window_manager)
     if missing:
         print(f"missing tools: {', '.join(missing)}", file=sys.stderr)
         return 2
@@ -983,14 +1147,18 @@ def main(scenarios, groups, argv=None):
         names = [n for group in groups.values() for n in group]
 
     entry = os.path.abspath(sys.argv[0])
+    mode = args.window_manager or "no window manager"
     failed = 0
-    for name in names:
-        passed, seconds, output = run_scenario(entry, name, program, args.timeout)
+    runs = names * max(args.repeat, 1)
+    for name in runs:
+        passed, seconds, output = run_scenario(
+            entry, name, program, args.timeout, args.window_manager
+        )
         status = "PASS" if passed else "FAIL"
-        print(f"{status} {name} ({seconds:.1f}s)", flush=True)
+        print(f"{status} {name} [{mode}] ({seconds:.1f}s)", flush=True)
         if not passed:
             failed += 1
         if output.strip() and (args.verbose or not passed):
             print("    " + output.strip().replace("\n", "\n    "), flush=True)
-    print(f"{len(names) - failed} passed, {failed} failed", flush=True)
+    print(f"{len(runs) - failed} passed, {failed} failed", flush=True)
     return 1 if failed else 0
