@@ -34,6 +34,10 @@ Platform::Answer QtPlatform::showMessage(const QString& text, const QString& tit
     box.setAccessibleName(title);
     box.setAccessibleDescription(text);
     const int result = box.exec();
+    // The keyboard goes back to the window the box belongs to; without a window
+    // manager nothing else would give it back.
+    if (parent && parent->isVisible())
+        parent->activateWindow();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;

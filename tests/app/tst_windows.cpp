@@ -13,8 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -56,6 +58,13 @@ private slots:
     void exitPaths();
     void endApplicationFromTheExitScreenWithTheInputWindowHidden();
     void linksFromBothWindows();
+    void everyHandOverActivatesTheNextWindow_data();
+    void everyHandOverActivatesTheNextWindow();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void enterInANameBoxDoesNothing();
+    void aboutBoxBelongsToTheWindowThatAsks_data();
+    void aboutBoxBelongsToTheWindowThatAsks();
 
 private:
     void fillIn(const QString& first, const QString& last, int day, int month, int year);
@@ -297,6 +306,161 @@ void TestWindows::linksFromBothWindows() {
     QCOMPARE(m_platform->openedAddresses,
              QList<QUrl>({linkAddress(Link::DownloadPage), linkAddress(Link::DonatePage),
                           linkAddress(Link::SoftwareCatalogPage), ReferralAddress(values)}));
+}
+
+void TestWindows::everyHandOverActivatesTheNextWindow_data() {
+    QTest::addColumn<bool>("fromResult");
+    QTest::newRow("start, exit from the input window") << false;
+    QTest::newRow("start, result, Back, result, exit from the result window") << true;
+}
+
+// The window the user works in next is the active one, with the keyboard focus on
+// its first control, after every hand-over; nothing is left for the user to click.
+void TestWindows::everyHandOverActivatesTheNextWindow() {
+    QFETCH(bool, fromResult);
+    const auto activeWithFocus = [](QWidget* window, const char* control) {
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(window, control));
+    };
+
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    activeWithFocus(&input(), "txtFirstName");
+    QWidget* leaving = &input();
+    if (fromResult) {
+        for (int run = 0; run < 2; ++run) {
+            fillIn("A", "B", 20, 1, 1990);
+            child<QAbstractButton>(&input(), "cmdNext")->click();
+            activeWithFocus(m_windows->loadedResultWindow(), "cmdBack");
+            if (run == 0) {
+                child<QAbstractButton>(m_windows->loadedResultWindow(), "cmdBack")->click();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                activeWithFocus(&input(), "txtFirstName"); // where the user left it
+            }
+        }
+        leaving = m_windows->loadedResultWindow();
+    }
+    leaving->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    activeWithFocus(m_windows->loadedExitScreen(), "cmdClose");
+}
+
+void TestWindows::enterPressesTheFocusedButton_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("effect");
+    const struct {
+        const char* window;
+        const char* button;
+        const char* effect;
+    } buttons[] = {
+        {"input", "cmdNext", "Please Enter Your First Name"},
+        {"input", "cmdExit", "exit screen"},
+        {"result", "cmdBack", "input window"},
+        {"exit", "cmdSubmit", "Please Enter Proper Email Address"},
+        {"exit", "cmdClose", "end"},
+    };
+    for (const auto& b : buttons) {
+        for (const auto& [key, keyName] :
+             {std::pair{Qt::Key_Return, "Return"}, std::pair{Qt::Key_Enter, "Enter"}}) {
+            QTest::addRow("%s %s", b.button, keyName)
+                << b.window << b.button << int(key) << QString::fromLatin1(b.effect);
+        }
+    }
+}
+
+// Return, and Enter on the keypad, press the button that has the keyboard focus,
+// as Space does.
+void TestWindows::enterPressesTheFocusedButton() {
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(QString, effect);
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    QWidget* target = &input();
+    if (window == "result") {
+        fillIn("A", "B", 5, 5, 1990);
+        child<QAbstractButton>(&input(), "cmdNext")->click();
+        target = m_windows->loadedResultWindow();
+    } else if (window == "exit") {
+        input().close();
+        target = m_windows->loadedExitScreen();
+    }
+    m_platform->messages.clear();
+    QTRY_COMPARE(QApplication::activeWindow(), target);
+    auto* pressed = child<QPushButton>(target, qPrintable(button));
+    pressed->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(pressed, static_cast<Qt::Key>(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    if (effect == "exit screen") {
+        QVERIFY(m_windows->loadedExitScreen() && m_windows->loadedExitScreen()->isVisible());
+    } else if (effect == "input window") {
+        QVERIFY(!m_windows->loadedResultWindow());
+        QVERIFY(input().isVisible());
+    } else if (effect == "end") {
+        QCOMPARE(m_ends, QList<int>{0});
+    } else {
+        QCOMPARE(m_platform->messageTexts(), QStringList{effect});
+        QCOMPARE(m_platform->messages[0].owner, target);
+    }
+}
+
+// A name box has no Enter of its own and no default button takes it over, not
+// even the button that had the focus just before: Enter and Return there start
+// nothing and say nothing.
+void TestWindows::enterInANameBoxDoesNothing() {
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    QTRY_COMPARE(QApplication::activeWindow(), &input());
+    fillIn("JOHN", "SMITH", 20, 1, 1990);
+    for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+        child<QWidget>(&input(), "cmdNext")->setFocus(Qt::TabFocusReason);
+        auto* box = child<QLineEdit>(&input(), name);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(!m_windows->loadedResultWindow());
+        QVERIFY(input().isVisible());
+        QCOMPARE(QApplication::focusWidget(), box);
+    }
+    QCOMPARE(child<QLineEdit>(&input(), "txtFirstName")->text(), QStringLiteral("JOHN"));
+}
+
+void TestWindows::aboutBoxBelongsToTheWindowThatAsks_data() {
+    QTest::addColumn<bool>("fromResult");
+    QTest::newRow("input window") << false;
+    QTest::newRow("result window") << true;
+}
+
+// The About box opens above the window whose Help menu asked for it, and that
+// window has the keyboard again once the box is closed.
+void TestWindows::aboutBoxBelongsToTheWindowThatAsks() {
+    QFETCH(bool, fromResult);
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    QWidget* window = &input();
+    if (fromResult) {
+        fillIn("A", "B", 5, 5, 1990);
+        child<QAbstractButton>(&input(), "cmdNext")->click();
+        window = m_windows->loadedResultWindow();
+    }
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QWidget* focused = QApplication::focusWidget();
+    QPointer<QWidget> parent;
+    QString name;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            parent = box->parentWidget();
+            name = box->objectName();
+            box->close();
+        }
+    });
+    child<QAction>(window, "mnuAbout")->trigger();
+    QCOMPARE(name, QStringLiteral("frmAbout"));
+    QCOMPARE(parent, window);
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QCOMPARE(QApplication::focusWidget(), focused);
 }
 
 QTEST_MAIN(TestWindows)

@@ -337,7 +337,7 @@ def second_instance(scenario):
         "windows of the second copy",
     )
     box.find("push button", "OK").press()
-    second.wait_end()
+    check_equal(second.wait_end(), 0, "exit status of the refused second copy")
     check(first.running(), "the first copy ended too")
     check_equal(first.kinds_on_screen(), ["input"], "windows of the first copy")
     check_equal(program_box.text(), "KIM", "first name in the first copy")
@@ -789,6 +789,10 @@ GROUPS = {
     "links": ["input_links", "result_links", "exit_screen_links"],
     "exits": ["exit_from_result_menu", "exit_from_result_close_box", "exit_by_hidden_button"],
 }
+
+import desktop  # noqa: E402  (the program on a desktop: stacking, activation, keyboard)
+
+desktop.register(sys.modules[__name__], SCENARIOS, GROUPS)
 
 if __name__ == "__main__":
     sys.exit(harness.main(SCENARIOS, GROUPS))

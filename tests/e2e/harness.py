@@ -390,13 +390,14 @@ def stacking_order():
     reports them, or, without one, as the X server stacks the root's children."""
     if window_manager():
         return root_window_property("_NET_CLIENT_LIST_STACKING")
-    # xwininfo lists the root's children as the server keeps them, bottom first.
+    # xwininfo lists the root's children from the top of the stack down (the
+    # reverse of the X server's own order).
     ids = []
     for line in _xwininfo("-root", "-children").splitlines():
         item = line.strip().split(" ", 1)[0]
         if item.startswith("0x"):
             ids.append(int(item, 16))
-    return ids
+    return list(reversed(ids))
 
 
 def _xwininfo(*args):

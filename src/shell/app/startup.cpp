@@ -29,8 +29,7 @@ bool StartApplication(Platform& platform, WindowRegistry& windows) {
     }
     platform.seedRandom();
     UpdateReminder(platform);
-    InputWindow& input = windows.inputWindow();
-    input.show();
-    CoBrand_Randomize(platform, input);
+    windows.showInputWindow();
+    CoBrand_Randomize(platform, windows.inputWindow());
     return true;
 }

@@ -35,7 +35,7 @@ InputWindow& WindowRegistry::inputWindow() {
         connect(window, &InputWindow::searchRequested, this, &WindowRegistry::runSearch);
         connect(window, &InputWindow::linkRequested, this,
                 [this](Link link) { OpenLink(m_platform, link); });
-        connect(window, &InputWindow::aboutRequested, this, &WindowRegistry::showAbout);
+        connect(window, &InputWindow::aboutRequested, this, [this, window] { showAbout(window); });
         connect(window, &InputWindow::unloading, this, [this, window] {
             if (m_input == window)
                 m_input = nullptr;
@@ -53,7 +53,7 @@ ResultWindow& WindowRegistry::resultWindow() {
         connect(window, &ResultWindow::backRequested, this, &WindowRegistry::goBack);
         connect(window, &ResultWindow::linkRequested, this,
                 [this](Link link) { OpenLink(m_platform, link); });
-        connect(window, &ResultWindow::aboutRequested, this, &WindowRegistry::showAbout);
+        connect(window, &ResultWindow::aboutRequested, this, [this, window] { showAbout(window); });
         connect(window, &ResultWindow::unloading, this, [this, window] {
             if (m_result == window)
                 m_result = nullptr;
@@ -79,10 +79,28 @@ ExitScreen& WindowRegistry::exitScreen() {
     return *m_exit;
 }
 
+namespace {
+
+// Shows a window in front as the one the user works in: it takes the keyboard,
+// whether a window manager or the program itself hands it over.
+void showActive(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+void WindowRegistry::showInputWindow() {
+    if (m_ended)
+        return;
+    showActive(inputWindow());
+}
+
 void WindowRegistry::showExitScreen() {
     if (m_ended)
         return;
-    exitScreen().show();
+    showActive(exitScreen());
 }
 
 void WindowRegistry::hideExitScreen() {
@@ -114,15 +132,13 @@ void WindowRegistry::handOverToResult() {
         return;
     inputWindow().hide();
     hideExitScreen();
-    resultWindow().show();
-    resultWindow().activateWindow();
+    showActive(resultWindow());
 }
 
 void WindowRegistry::goBack() {
     if (m_ended)
         return;
-    inputWindow().show();
-    inputWindow().activateWindow();
+    showInputWindow();
     if (m_result) {
         // The exit screen must not appear, not even for a moment, while the
         // result window gives way to the input window.
@@ -133,13 +149,16 @@ void WindowRegistry::goBack() {
     hideExitScreen();
 }
 
-void WindowRegistry::showAbout() {
+void WindowRegistry::showAbout(QWidget* owner) {
     if (m_ended)
         return;
-    AboutBox box;
+    AboutBox box(owner);
     connect(&box, &AboutBox::linkRequested, this,
             [this](Link link) { OpenLink(m_platform, link); });
     box.exec();
+    // Without a window manager nothing else gives the keyboard back.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
 }
 
 void WindowRegistry::EndApplication() {

@@ -38,12 +38,15 @@ public:
     ResultWindow* loadedResultWindow() const;
     ExitScreen* loadedExitScreen() const;
 
+    // Shows the input window in front, active (start-up and "Back").
+    void showInputWindow();
     // "Find If I am Born in a Cusp".
     void runSearch();
     // "Back" on the result window.
     void goBack();
-    // "&About Software": the About box, modal, until it is closed.
-    void showAbout();
+    // "&About Software": the About box, modal, above the window that asks, until it
+    // is closed; that window has the keyboard again afterwards.
+    void showAbout(QWidget* owner);
 
     // Unloads every window (their unload handlers run), flushes the settings and
     // ends the process. Nothing is shown once it has been called.

@@ -79,9 +79,8 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     Q_UNUSED(accessibleAsWindow)
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
-    // Stays above other programs' windows, and appearing never takes the focus
-    // away from the program the user is working in.
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    // Stays above other programs' windows. It appears as an ordinary window that
+    // takes the keyboard, with "E&xit" holding the focus.
     setColours(this, kWhite, kBlack);
     setFont(Look::verdana(8.25));
 

@@ -20,7 +20,7 @@ class ExitScreen : public QWidget {
 
 public:
     // Loading seeds the generator, picks one of the four support texts and makes
-    // the window stay above other programs' windows without taking the focus.
+    // the window stay above other programs' windows; "E&xit" holds the focus.
     explicit ExitScreen(Platform& platform, QWidget* parent = nullptr);
     ~ExitScreen() override;
 
