@@ -1,12 +1,15 @@
+#include "aboutbox.h"
 #include "exitscreen.h"
 #include "fakeplatform.h"
 #include "inputwindow.h"
+#include "linklabel.h"
 #include "resultwindow.h"
 #include "startup.h"
 #include "weblinks.h"
 #include "windowregistry.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +69,7 @@ private slots:
     void enterInANameBoxDoesNothing();
     void aboutBoxBelongsToTheWindowThatAsks_data();
     void aboutBoxBelongsToTheWindowThatAsks();
+    void everyLinkLabelIsALinkAScreenReaderCanPress();
 
 private:
     void fillIn(const QString& first, const QString& last, int day, int month, int year);
@@ -461,6 +466,33 @@ void TestWindows::aboutBoxBelongsToTheWindowThatAsks() {
     QCOMPARE(parent, window);
     QTRY_COMPARE(QApplication::activeWindow(), window);
     QCOMPARE(QApplication::focusWidget(), focused);
+}
+
+// In every window, each link label on show is a link with a press action that does
+// what a click does, and takes no keyboard focus.
+void TestWindows::everyLinkLabelIsALinkAScreenReaderCanPress() {
+    QVERIFY(StartApplication(*m_platform, *m_windows));
+    fillIn("A", "B", 20, 1, 1990);
+    child<QAbstractButton>(&input(), "cmdNext")->click();
+    QList<QWidget*> windows{&input(), m_windows->loadedResultWindow(), &m_windows->exitScreen()};
+    AboutBox about;
+    windows << &about;
+    for (QWidget* window : windows) {
+        int shown = 0;
+        for (ClickableLabel* label : window->findChildren<ClickableLabel*>()) {
+            if (label->isHidden())
+                continue;
+            ++shown;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+            const QByteArray where = (window->objectName() + ' ' + label->objectName()).toUtf8();
+            QVERIFY2(iface->role() == QAccessible::Link, where);
+            QVERIFY2(!iface->state().focusable && label->focusPolicy() == Qt::NoFocus, where);
+            QSignalSpy clicked(label, &ClickableLabel::clicked);
+            iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QVERIFY2(clicked.size() == 1, where);
+        }
+        QVERIFY2(shown >= 1, qPrintable(window->objectName()));
+    }
 }
 
 QTEST_MAIN(TestWindows)

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -41,6 +42,10 @@ private slots:
     void screenReaderNames();
     void linkCommands_data();
     void linkCommands();
+    void linkLabelsTakeNoFocusAndOnlyALeftClick_data();
+    void linkLabelsTakeNoFocusAndOnlyALeftClick();
+    void nameBoxMenusShowNoShortcutTheBoxRefuses_data();
+    void nameBoxMenusShowNoShortcutTheBoxRefuses();
     void aboutEntryAsksForTheAboutBox();
     void donateIsAMenuBarEntryReachedWithAltD();
     void makeMoneyCannotBeUsed();
@@ -224,20 +229,35 @@ void TestInputWindow::screenReaderNames() {
 void TestInputWindow::linkCommands_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<Link>("link");
+    QTest::addColumn<bool>("byScreenReader");
 
-    QTest::newRow("Online Help") << "mnuOnline" << Link::HelpPage;
-    QTest::newRow("Visit Us Online") << "mnuVisit" << Link::ForumHomePage;
-    QTest::newRow("Check for Software Update") << "mnuUpdate" << Link::DownloadPage;
-    QTest::newRow("Donate") << "mnuDonate" << Link::DonatePage;
-    QTest::newRow("banner") << "Label61" << Link::ForumHomePage;
-    QTest::newRow("slogan") << "Label2" << Link::FullBrandingPage;
-    QTest::newRow("full brand offer") << "lblFullBrand" << Link::FullBrandingPage;
-    QTest::newRow("co-brand offer") << "lblCobrand" << Link::CoBrandingPage;
+    QTest::newRow("Online Help") << "mnuOnline" << Link::HelpPage << false;
+    QTest::newRow("Visit Us Online") << "mnuVisit" << Link::ForumHomePage << false;
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << Link::DownloadPage << false;
+    QTest::newRow("Donate") << "mnuDonate" << Link::DonatePage << false;
+    const struct {
+        const char* row;
+        const char* label;
+        Link link;
+    } labels[] = {
+        {"banner", "Label61", Link::ForumHomePage},
+        {"slogan", "Label2", Link::FullBrandingPage},
+        {"full brand offer", "lblFullBrand", Link::FullBrandingPage},
+        {"co-brand offer", "lblCobrand", Link::CoBrandingPage},
+    };
+    for (const auto& l : labels) {
+        QTest::addRow("%s, clicked", l.row) << QString::fromLatin1(l.label) << l.link << false;
+        QTest::addRow("%s, pressed by a screen reader", l.row)
+            << QString::fromLatin1(l.label) << l.link << true;
+    }
 }
 
+// Each menu entry and link label asks for its page, by mouse or by the press
+// action a screen reader offers for a link.
 void TestInputWindow::linkCommands() {
     QFETCH(QString, control);
     QFETCH(Link, link);
+    QFETCH(bool, byScreenReader);
 
     QSignalSpy links(m_window.data(), &InputWindow::linkRequested);
     QSignalSpy searches(m_window.data(), &InputWindow::searchRequested);
@@ -247,6 +267,14 @@ void TestInputWindow::linkCommands() {
     if (auto* action = m_window->findChild<QAction*>(control)) {
         QVERIFY(action->isEnabled());
         action->trigger();
+    } else if (byScreenReader) {
+        QAccessibleInterface* iface =
+            QAccessible::queryAccessibleInterface(m_window->findChild<ClickableLabel*>(control));
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Link);
+        QCOMPARE(iface->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     } else {
         auto* label = m_window->findChild<ClickableLabel*>(control);
         QVERIFY(label);
@@ -257,6 +285,84 @@ void TestInputWindow::linkCommands() {
     QCOMPARE(links.first().first().value<Link>(), link);
     QCOMPARE(searches.size() + abouts.size() + unloads.size(), 0);
     QVERIFY(m_platform->openedAddresses.isEmpty());
+}
+
+void TestInputWindow::linkLabelsTakeNoFocusAndOnlyALeftClick_data() {
+    QTest::addColumn<QString>("control");
+    for (const char* label : {"Label61", "Label2", "lblFullBrand", "lblCobrand"})
+        QTest::newRow(label) << QString::fromLatin1(label);
+}
+
+// A link label is a link for a screen reader, named by its text, outside the tab
+// order; a right or a middle click opens nothing.
+void TestInputWindow::linkLabelsTakeNoFocusAndOnlyALeftClick() {
+    QFETCH(QString, control);
+    auto* label = m_window->findChild<ClickableLabel*>(control);
+    QVERIFY(label);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(iface->role(), QAccessible::Link);
+    QCOMPARE(iface->text(QAccessible::Name), label->text());
+    QVERIFY(!iface->state().focusable);
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+
+    QSignalSpy links(m_window.data(), &InputWindow::linkRequested);
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(label, button, {}, label->rect().center());
+    QCOMPARE(links.size(), 0);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    QCOMPARE(links.size(), 1);
+}
+
+void TestInputWindow::nameBoxMenusShowNoShortcutTheBoxRefuses_data() {
+    QTest::addColumn<QString>("box");
+    for (const char* box : {"txtFirstName", "txtMiddleName", "txtLastName"})
+        QTest::newRow(box) << QString::fromLatin1(box);
+}
+
+// A one-line box's own context menu names keys (Ctrl+Z, Ctrl+V, ...) that a name
+// box refuses with a message. The name box's menu keeps the entries but names no
+// such key.
+void TestInputWindow::nameBoxMenusShowNoShortcutTheBoxRefuses() {
+    QFETCH(QString, box);
+    QVERIFY(showActive());
+    auto* line = child<QLineEdit>(qPrintable(box));
+    line->setFocus();
+
+    // The keys the standard menu names, each of them refused by the box.
+    const std::unique_ptr<QMenu> standard(line->createStandardContextMenu());
+    QStringList entries;
+    QList<QKeySequence> named;
+    for (const QAction* action : standard->actions()) {
+        if (action->isSeparator())
+            continue;
+        entries << action->text().section(QLatin1Char('\t'), 0, 0);
+        if (action->text().contains(QLatin1Char('\t')))
+            named << QKeySequence(action->text().section(QLatin1Char('\t'), 1));
+    }
+    QVERIFY(named.size() >= 4);
+    for (const QKeySequence& keys : named) {
+        m_platform->messages.clear();
+        QTest::keySequence(line, keys);
+        QCOMPARE(m_platform->messageTexts(), QStringList{kRefusal});
+    }
+    m_platform->messages.clear();
+
+    // The menu the user gets: the same entries, no key named.
+    QContextMenuEvent event(QContextMenuEvent::Mouse, line->rect().center(),
+                            line->mapToGlobal(line->rect().center()));
+    QApplication::sendEvent(line, &event);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QStringList shown;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        shown << action->text();
+        QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
+    }
+    menu->close();
+    QCOMPARE(shown, entries);
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void TestInputWindow::aboutEntryAsksForTheAboutBox() {
@@ -427,17 +533,27 @@ void TestInputWindow::promotionStacking() {
     QCOMPARE(cobrand->geometry(), fullBrand->geometry());
     const QPoint middle = cobrand->geometry().center();
 
+    // The offer in front is the one seen; the one behind is hidden, so that a
+    // screen reader does not read it out.
+    const auto inFront = [&](QLabel* front, QLabel* behind) {
+        QCOMPARE(strip->childAt(middle), front);
+        QVERIFY(front->isVisible());
+        QVERIFY(behind->isHidden());
+        QVERIFY(QAccessible::queryAccessibleInterface(behind)->state().invisible);
+        QVERIFY(!QAccessible::queryAccessibleInterface(front)->state().invisible);
+    };
+
     // As designed, the co-brand offer is in front.
     QCOMPARE(m_window->promotionInFront(), InputWindow::Promotion::CoBrand);
-    QCOMPARE(strip->childAt(middle), cobrand);
+    inFront(cobrand, fullBrand);
 
     m_window->bringPromotionToFront(InputWindow::Promotion::FullBrand);
     QCOMPARE(m_window->promotionInFront(), InputWindow::Promotion::FullBrand);
-    QCOMPARE(strip->childAt(middle), fullBrand);
+    inFront(fullBrand, cobrand);
 
     m_window->bringPromotionToFront(InputWindow::Promotion::CoBrand);
     QCOMPARE(m_window->promotionInFront(), InputWindow::Promotion::CoBrand);
-    QCOMPARE(strip->childAt(middle), cobrand);
+    inFront(cobrand, fullBrand);
 }
 
 QTEST_MAIN(TestInputWindow)

@@ -12,10 +12,14 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+
+#include <cmath>
 
 namespace {
 
@@ -57,6 +61,68 @@ QString accessibleText(QObject* object, QAccessible::Text which) {
     return iface ? iface->text(which) : QStringLiteral("<no interface>");
 }
 
+// The objects that stand in a relation to an object, as a screen reader sees them.
+QList<QObject*> related(QObject* object, QAccessible::Relation relation) {
+    QList<QObject*> found;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    for (const auto& [other, kind] : iface->relations(relation))
+        found << other->object();
+    return found;
+}
+
+// The tabs a screen reader finds in the tab list, by name.
+QStringList accessibleTabs(QTabWidget* tabs) {
+    QStringList names;
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs->tabBar());
+    for (int i = 0; i < bar->childCount(); ++i) {
+        if (QAccessibleInterface* child = bar->child(i); child->role() == QAccessible::PageTab)
+            names << child->text(QAccessible::Name);
+    }
+    return names;
+}
+
+// WCAG contrast ratio of two colours (1 to 21).
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Where an area's text lies: the viewport, the first line shown, the lines.
+struct TextPlace {
+    QRect viewport;
+    int firstShown = 0; // position of the first character shown
+    int lines = 0;
+    int scrollRange = 0;
+    bool operator==(const TextPlace&) const = default;
+};
+
+TextPlace textPlace(QPlainTextEdit* area) {
+    TextPlace place{area->viewport()->geometry(), area->cursorForPosition(QPoint(0, 0)).position(),
+                    0, area->verticalScrollBar()->maximum()};
+    for (QTextBlock b = area->document()->begin(); b.isValid(); b = b.next())
+        place.lines += b.layout()->lineCount();
+    return place;
+}
+
+char* toString(const TextPlace& p) {
+    return QTest::toString(
+        QStringLiteral("viewport %1,%2 %3x%4, first shown %5, %6 lines, range %7")
+            .arg(p.viewport.x())
+            .arg(p.viewport.y())
+            .arg(p.viewport.width())
+            .arg(p.viewport.height())
+            .arg(p.firstShown)
+            .arg(p.lines)
+            .arg(p.scrollRange));
+}
+
 // A window on the fake platform; closing it deletes it.
 struct Fixture {
     FakePlatform platform;
@@ -87,6 +153,7 @@ private slots:
     void captionsAndCuspText();
     void switchedOffTabCannotBeChosen();
     void switchingTabOffMovesToTabZero();
+    void focusFrameShowsWithoutMovingTheText();
     void linksAndCommands_data();
     void linksAndCommands();
     void menuBarOrderAndMakeMoneyIsUnusable();
@@ -145,9 +212,17 @@ void TestResultWindow::profileReachesItsPanelOnly() {
     for (const ValueRow& value : kValueRows) {
         QLabel* label = member<QLabel>(f.window, value.control, slot);
         QCOMPARE(label->text(), row.*value.field);
-        QCOMPARE(accessibleText(label, QAccessible::Name), QLatin1String(value.caption));
-        QCOMPARE(accessibleText(label, QAccessible::Description), row.*value.field);
-        QCOMPARE(member<QLabel>(f.window, value.control, other)->text(), "lblSunSign");
+        // Read out as its value, labelled by its caption; the caption is not
+        // said twice, nor the value hidden in the description.
+        QCOMPARE(accessibleText(label, QAccessible::Name), row.*value.field);
+        QVERIFY(accessibleText(label, QAccessible::Description).isEmpty());
+        const QList<QObject*> captions = related(label, QAccessible::Label);
+        QCOMPARE(captions.size(), 1);
+        QCOMPARE(accessibleText(captions[0], QAccessible::Name), QLatin1String(value.caption));
+        QCOMPARE(related(captions[0], QAccessible::Labelled), QList<QObject*>{label});
+        QLabel* unfilled = member<QLabel>(f.window, value.control, other);
+        QCOMPARE(unfilled->text(), "lblSunSign");
+        QCOMPARE(accessibleText(unfilled, QAccessible::Name), "lblSunSign");
     }
     QCOMPARE(member<QPlainTextEdit>(f.window, "txtSunSignPositiveTraits", slot)->toPlainText(),
              row.positiveTraits);
@@ -216,39 +291,45 @@ void TestResultWindow::captionsAndCuspText() {
     QCOMPARE(fra2->title(), "Characteristics of  Aquarius");
 }
 
+// A switched-off tab is hidden: no one is offered it, by mouse, keyboard or screen
+// reader, and choosing it anyway is undone. Switched on again, it is back.
 void TestResultWindow::switchedOffTabCannotBeChosen() {
     Fixture f;
     QVERIFY(f.showActive());
     QTabWidget* tabs = f.tabs();
-    f.window->model().setTabEnabled(1, false);
-    QVERIFY(!tabs->isTabEnabled(1));
-
-    tabs->setCurrentIndex(1);
-    QCOMPARE(tabs->currentIndex(), 0);
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
-    QCOMPARE(tabs->currentIndex(), 0);
-    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(tabs->currentIndex(), 0);
-    QTest::keyClick(tabs, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(tabs->currentIndex(), 0);
-    // The press action a screen reader offers for every tab.
+    const QStringList both{"First Sun Sign Profile", "Second Sun Sign Profile"};
+    QCOMPARE(accessibleTabs(tabs), both);
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs->tabBar());
-    QVERIFY(bar && bar->childCount() >= 2);
     QAccessibleInterface* second = bar->child(1);
-    QCOMPARE(second->text(QAccessible::Name), "Second Sun Sign Profile");
-    QVERIFY(second->actionInterface());
+
+    f.window->model().setTabEnabled(1, false);
+    QVERIFY(!tabs->isTabVisible(1));
+    QVERIFY(tabs->tabBar()->tabRect(1).isEmpty());
+    QCOMPARE(accessibleTabs(tabs), QStringList{both[0]});
+    QCOMPARE(bar->childCount(), 1);
+    QCOMPARE(bar->indexOfChild(second), -1);
+    for (int key : {int(Qt::Key_Tab), int(Qt::Key_Backtab)}) {
+        QTest::keyClick(tabs, static_cast<Qt::Key>(key), Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 0);
+    }
+    QTest::keyClick(tabs->tabBar(), Qt::Key_Right);
+    QCOMPARE(tabs->currentIndex(), 0);
+    // An old reference to the tab, or a program that insists, still gets nowhere.
     second->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    tabs->setCurrentIndex(1);
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(f.window->model().currentTab(), 0);
 
-    // Switched on again: reachable by keyboard, and the choice reaches the model.
+    // Switched on again: offered, reachable by keyboard, and the choice reaches
+    // the model.
     f.window->model().setTabEnabled(1, true);
-    QVERIFY(tabs->isTabEnabled(1));
+    QCOMPARE(accessibleTabs(tabs), both);
     QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(f.window->model().currentTab(), 1);
-    f.window->model().setCurrentTab(0);
+    bar->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(f.window->model().currentTab(), 0);
 }
 
 void TestResultWindow::switchingTabOffMovesToTabZero() {
@@ -259,7 +340,43 @@ void TestResultWindow::switchingTabOffMovesToTabZero() {
     QCOMPARE(f.tabs()->currentIndex(), 0);
     f.window->model().setCurrentTab(0);
     QCOMPARE(f.tabs()->currentIndex(), 0);
-    QVERIFY(!f.tabs()->isTabEnabled(1));
+    QVERIFY(!f.tabs()->isTabVisible(1));
+}
+
+// The frame of the focused text area stands out against the indigo area and the
+// cream panel around it; focus changes only its colour, never where the text lies.
+void TestResultWindow::focusFrameShowsWithoutMovingTheText() {
+    Fixture f;
+    QVERIFY(f.showActive());
+    ShowSignProfile(f.window->model(), ZodiacSign::Sagittarius, ProfileSlot::First);
+    ShowSignProfile(f.window->model(), ZodiacSign::Capricorn, ProfileSlot::Second);
+    f.window->model().setCuspDescription(Texts::cuspDescription(11));
+    auto* back = named<QPushButton>(f.window, "cmdBack");
+    for (const char* name :
+         {"txtSunSignPositiveTraits_0", "txtSunSignNegativeTraits_0", "txtSunSignPositiveTraits_1",
+          "txtSunSignNegativeTraits_1", "txtTwoSunSignDesc"}) {
+        auto* area = named<QPlainTextEdit>(f.window, name);
+        f.tabs()->setCurrentWidget(
+            f.tabs()->widget(QString::fromLatin1(name).endsWith("_0") ? 0 : 1));
+        back->setFocus(Qt::TabFocusReason);
+        const QImage before = area->grab().toImage();
+        const TextPlace place = textPlace(area);
+
+        area->setFocus(Qt::TabFocusReason);
+        QVERIFY(area->hasFocus());
+        const QImage focused = area->grab().toImage();
+        QVERIFY2(focused != before, name);
+        QCOMPARE(textPlace(area), place);
+        const QColor frame = focused.pixelColor(0, focused.height() / 2);
+        const QColor inside = area->palette().color(QPalette::Base);
+        const QColor around = area->parentWidget()->palette().color(QPalette::Window);
+        QVERIFY2(contrast(frame, inside) >= 3.0, qPrintable(frame.name()));
+        QVERIFY2(contrast(frame, around) >= 3.0, qPrintable(frame.name()));
+
+        back->setFocus(Qt::TabFocusReason);
+        QCOMPARE(area->grab().toImage(), before);
+        QCOMPARE(textPlace(area), place);
+    }
 }
 
 void TestResultWindow::linksAndCommands_data() {
@@ -412,10 +529,14 @@ void TestResultWindow::promotionalTextsAreNotCutOff() {
         QVERIFY2(label->heightForWidth(label->contentsRect().width()) <= label->height(), name);
         QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), name);
     }
-    // The full-branding offer covers the co-branding offer.
+    // The full-branding offer covers the co-branding offer, which is hidden, so
+    // that a screen reader does not read it out.
     auto* cobrand = named<QLabel>(f.window, "lblCobrand");
     auto* fullBrand = named<QLabel>(f.window, "lblFullBrand");
     QCOMPARE(cobrand->parentWidget()->childAt(cobrand->geometry().center()), fullBrand);
+    QVERIFY(fullBrand->isVisible());
+    QVERIFY(cobrand->isHidden());
+    QVERIFY(QAccessible::queryAccessibleInterface(cobrand)->state().invisible);
 }
 
 QTEST_MAIN(TestResultWindow)

@@ -1,8 +1,11 @@
 #include "linklabel.h"
 
+#include "accessibility.h"
+
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    Accessibility::install(); // announced as a link with a press action
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
 }

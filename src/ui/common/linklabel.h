@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-// A label that reacts to a left click (the input window's slogan). It takes no
-// keyboard focus.
+// A label that reacts to a left click (the input window's slogan); other buttons
+// do nothing. It takes no keyboard focus; assistive technology is told it is a
+// link and can press it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 

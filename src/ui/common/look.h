@@ -18,6 +18,9 @@ inline const QColor kLightBlue{124, 165, 231};
 inline const QColor kNavy{0, 0, 128};
 inline const QColor kLinkBlue{0, 0, 192};
 inline const QColor kYellow{255, 255, 0};
+// A focus frame between an indigo area and a cream panel: at least 3 : 1 against
+// both.
+inline const QColor kFocusBlue{0, 120, 215};
 
 // Verdana at a point size; where the system lacks Verdana the font substitution
 // set up by installApplicationLook() supplies DejaVu Sans.

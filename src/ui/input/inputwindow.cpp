@@ -3,6 +3,7 @@
 
 #include "look.h"
 #include "namefilter.h"
+#include "namemenu.h"
 #include "platform.h"
 #include "texts.h"
 
@@ -56,12 +57,15 @@ InputWindow::InputWindow(Platform& platform, QWidget* parent)
     setLabelText(m_ui->lblCobrand, Texts::coBrandOffer());
 
     m_nameFilter = new NameFilter(m_platform, this);
-    for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName})
+    for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName}) {
         m_nameFilter->attach(box);
+        offerMenuWithoutKeys(box);
+    }
 
     applyLook();
     fillLists();
     connectCommands();
+    bringPromotionToFront(promotionInFront()); // the order of the design
 
     m_ui->txtFirstName->setFocus();
 }
@@ -190,7 +194,12 @@ void InputWindow::focusField(InputField field) {
 }
 
 void InputWindow::bringPromotionToFront(Promotion promotion) {
-    (promotion == Promotion::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand)->raise();
+    QLabel* front = promotion == Promotion::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand;
+    QLabel* behind = front == m_ui->lblCobrand ? m_ui->lblFullBrand : m_ui->lblCobrand;
+    front->raise();
+    front->show();
+    // Nobody sees the one behind, so no screen reader may read it out either.
+    behind->hide();
 }
 
 InputWindow::Promotion InputWindow::promotionInFront() const {

@@ -32,6 +32,7 @@ public:
     BirthInput birthInput() const;
     void focusField(InputField field);
 
+    // The promotion in front is the one shown; the other lies hidden behind it.
     void bringPromotionToFront(Promotion promotion);
     Promotion promotionInFront() const;
 

@@ -1,5 +1,6 @@
 #include "resultwindow.h"
 
+#include "accessibility.h"
 #include "clipboardguard.h"
 #include "look.h"
 #include "platform.h"
@@ -26,6 +27,7 @@ void setAreaText(QPlainTextEdit* area, const QString& text) {
 constexpr int kClientWidth = 561;
 constexpr int kClientHeight = 512;
 constexpr QSize kPictureSize{200, 200};
+constexpr int kAreaFrameWidth = 2;
 
 constexpr std::size_t fieldIndex(ProfilePanel::Field field) {
     return static_cast<std::size_t>(field);
@@ -51,6 +53,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::ResultWindow>()), m_platform(platform),
       m_clipboardGuard(new ClipboardGuard(platform, this)) {
+    Accessibility::install(); // the tab list offers only the tabs on show
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowCaption);
@@ -68,7 +71,9 @@ ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
     for (QLabel* link : {m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand})
         link->setAccessibleName(link->text());
     // Both offers share one rectangle; the full-branding offer is the one in front.
+    // The one behind is hidden, so that no screen reader reads what nobody sees.
     m_ui->lblFullBrand->raise();
+    m_ui->lblCobrand->hide();
 
     QAction* separator = m_ui->mnuHelp->insertSeparator(m_ui->mnuUpdate);
     separator->setObjectName(QStringLiteral("mnuSep1"));
@@ -199,13 +204,15 @@ void ResultWindow::applyLook() {
             setTextColour(panel.values[i], isName ? Look::kDarkRed : Look::kBrownBlack);
         }
     }
-    // The areas show no text cursor, so a thicker frame shows which one has the
-    // keyboard focus.
+    // The areas show no text cursor, so their frame shows which one has the
+    // keyboard focus: indigo like the area, or a blue that stands out against both
+    // the indigo area and the cream panel. Only the colour changes, so the text
+    // stays where it is.
     for (QPlainTextEdit* area : textAreas()) {
         area->setPalette(areaPalette);
         area->setFont(Look::verdana(8.25));
         area->setFrameStyle(QFrame::Box | QFrame::Plain);
-        area->setLineWidth(1);
+        area->setLineWidth(kAreaFrameWidth);
         area->installEventFilter(this);
     }
 }
@@ -274,7 +281,8 @@ void ResultWindow::showText(ProfileSlot slot, ProfilePanel::Field field, const Q
     }
     QLabel* label = panel.values[fieldIndex(field)];
     label->setText(value);
-    label->setAccessibleDescription(value);
+    // Read out as the value it shows; its caption labels it (the caption's buddy).
+    label->setAccessibleName(value);
     // The label grows to the right to fit what it shows.
     label->adjustSize();
 }
@@ -303,8 +311,12 @@ void ResultWindow::showFrameCaption(ProfileSlot slot, const QString& caption) {
 void ResultWindow::showTabs() {
     const QScopedValueRollback busy(m_showingTabs, true);
     QTabWidget* tabs = m_ui->SSTab1;
-    for (int tab = 0; tab < tabs->count(); ++tab)
+    // A switched-off tab is hidden as well as disabled, so that neither the user
+    // nor an assistive tool is offered it; it comes back when switched on.
+    for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setTabEnabled(tab, m_model.isTabEnabled(tab));
+        tabs->setTabVisible(tab, m_model.isTabEnabled(tab));
+    }
     int shown = m_model.currentTab();
     if (!m_model.isTabEnabled(shown)) {
         for (int tab = 0; tab < tabs->count(); ++tab) {
@@ -321,7 +333,7 @@ void ResultWindow::tabChosen(int index) {
     if (m_showingTabs)
         return;
     // A switched-off tab can still be reached by routes the tab bar does not guard,
-    // such as an accessibility action; go back to the tab that was shown.
+    // such as QTabWidget::setCurrentIndex(); go back to the tab that was shown.
     if (!m_model.isTabEnabled(index)) {
         showTabs();
         return;
@@ -336,8 +348,13 @@ void ResultWindow::closeEvent(QCloseEvent* event) {
 
 bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        if (auto* area = qobject_cast<QPlainTextEdit*>(watched))
-            area->setLineWidth(event->type() == QEvent::FocusIn ? 2 : 1);
+        if (auto* area = qobject_cast<QPlainTextEdit*>(watched)) {
+            // A plain box frame is drawn in the area's window-text colour.
+            QPalette palette = area->palette();
+            palette.setColor(QPalette::WindowText,
+                             event->type() == QEvent::FocusIn ? Look::kFocusBlue : Look::kIndigo);
+            area->setPalette(palette);
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

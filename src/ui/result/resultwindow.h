@@ -33,19 +33,21 @@ class ResultWindow;
 // The cusp text "txtTwoSunSignDesc" exists only on the second panel.
 //
 // For assistive technology:
-// - A value label's accessible name is its caption ("Your Sun Sign", "Element",
-//   "Birthstone", "Lucky Number", "Lucky Day", "Compatibility") and its accessible
-//   description is the value it shows ("Capricorn", "Earth", ...), kept equal to
-//   its text. (A label offers no text interface of its own, so the value is read
-//   from the description.)
+// - A value label's accessible name is the value it shows ("Capricorn", "Earth",
+//   ...), kept equal to its text. Its static caption ("Your Sun Sign", "Element",
+//   "Birthstone", "Lucky Number", "Lucky Day", "Compatibility") labels it: the
+//   caption is the value's "label for", the value is "labelled by" the caption.
 // - The text areas are named "Positive Traits", "Negative Traits" and "More About
 //   Your Cusp Sign"; their content is read through their text interface.
 // - A picture's accessible name is the name of the sign it shows, e.g. "Aquarius".
 // - The tab pages are named after their tabs; the frames carry their captions.
-// - Buttons, menu entries and link labels are named by their visible text.
-// - A switched-off tab is greyed and cannot be chosen by mouse or keyboard; any
-//   other attempt to select it (for example an accessibility action) is undone at
-//   once, and the tab that was shown stays selected.
+// - Buttons, menu entries and link labels are named by their visible text; the
+//   link labels are links with a press action (they take no keyboard focus). Of
+//   the two offers that share one place, the one behind is hidden.
+// - A switched-off tab is hidden and disabled: the tab list holds only the tabs
+//   that can be chosen, and nothing offers the other. Any attempt to select it
+//   anyway is undone at once, and the tab that was shown stays selected. It comes
+//   back when it is switched on again.
 class ResultWindow : public QMainWindow {
     Q_OBJECT
 
