@@ -22,13 +22,21 @@ def register(shared_steps, scenarios, groups):
     """Adds this module's scenarios and groups to the suite's."""
     global steps
     steps = shared_steps
-    for function in (message_boxes_on_top, hand_overs_by_keyboard, exit_screen_after_result):
+    for function in (
+        message_boxes_on_top,
+        hand_overs_by_keyboard,
+        exit_screen_after_result,
+        screen_reader_view,
+    ):
         scenarios[function.__name__] = function
+    # Stacking and activation: run with and without a window manager.
     groups["desktop"] = [
         "message_boxes_on_top",
         "hand_overs_by_keyboard",
         "exit_screen_after_result",
     ]
+    # What the accessibility bus offers, which no window manager changes.
+    groups["access"] = ["screen_reader_view"]
 
 
 # --------------------------------------------------------------------------
@@ -236,3 +244,75 @@ def exit_screen_after_result(scenario):
     check(program.running(), "the program ended before Exit was pressed")
     keys("KP_Enter")
     check_equal(program.wait_end(), 0, "exit status after Enter on Exit")
+
+
+def shown_links(window):
+    return [n for n in window.find_all("link") if n.showing]
+
+
+def check_links(window, count, where):
+    """The links on show are links a screen reader can press and that take no
+    keyboard focus; any other link of the window is hidden."""
+    links = window.find_all("link")
+    shown = shown_links(window)
+    check_equal(len(shown), count, f"links on show in the {where}")
+    for link in links:
+        if link.showing:
+            check_equal([a.lower() for a in link.actions()], ["press"], f"actions of {link}")
+            check(not link.has_state("focusable"), f"{link} takes the keyboard focus")
+        else:
+            check(not link.has_state("visible"), f"the hidden {link} is said to be visible")
+    return shown
+
+
+def screen_reader_view(scenario):
+    """What a screen reader finds and can do: link labels are links it can
+    press, outside the tab order, and the offer hidden behind the other is not
+    on screen; right and middle clicks open nothing; values are read out as themselves, labelled by their captions; after
+    a no-cusp run the tab list offers the first tab alone, and both again at the
+    next run."""
+    program, window = steps.start_to_input(scenario)
+    check_links(window, 3, "input window")  # banner, slogan, the offer in front
+    steps.front_promotion(window)
+    banner = window.find("link", predicate=lambda n: len(n.name) == 115)
+    before = len(scenario.opened())
+    banner.press()
+    scenario.expect_opened(before, steps.FORUM_HOME, "pressing the banner link")
+    for button in ("3", "2"):
+        harness.pointer_to(*banner.centre())
+        xdo("click", button)
+    steps.expect_nothing_opened(scenario, before + 1, "right and middle clicks on a link")
+
+    result = steps.run_to_result(program, window, "10", "January", "1990", steps.NO_CUSP)
+    steps.check_panel(
+        steps.read_panel(steps.page(result, steps.FIRST_TAB)), "Capricorn", "", "first panel"
+    )
+    tab_list = result.find("page tab list")
+    check_equal([t.name for t in tab_list.children()], [steps.FIRST_TAB], "tabs offered")
+    offered = [
+        n for n in result.walk()
+        if n.name == steps.SECOND_TAB and (n.showing or n.actions())
+    ]
+    check_equal(offered, [], "the switched-off tab, on show or with an action")
+    check_links(result, 2, "result window")  # banner and the full-branding offer
+
+    window = steps.back_to_input(program, result)
+    result = steps.run_to_result(
+        program, window, "20", "January", "1990", steps.cusp_verdict("Capricorn", "Aquarius")
+    )
+    tab_list = result.find("page tab list")
+    check_equal(
+        [t.name for t in tab_list.children()],
+        [steps.FIRST_TAB, steps.SECOND_TAB],
+        "tabs offered at the next run",
+    )
+    steps.tab(result, steps.SECOND_TAB).press()
+    wait_for(lambda: steps.selected_tab(result) == steps.SECOND_TAB, "the pressed tab chosen", 5)
+    steps.check_panel(
+        steps.read_panel(steps.page(result, steps.SECOND_TAB)),
+        "Aquarius",
+        "Characteristics of  Aquarius",
+        "second panel",
+    )
+    program.close_box(result)
+    steps.end_by_exit_button(program, program.window("exit"))

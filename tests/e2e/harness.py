@@ -647,6 +647,20 @@ class Node:
     def actions(self):
         return [self.acc.get_action_name(i) for i in range(self.acc.get_n_actions())]
 
+    def related(self, relation):
+        """The objects this one stands in a relation to: "labelled_by" (its
+        caption), "label_for" (what it is the caption of), ..."""
+        kind = getattr(atspi().RelationType, relation.upper())
+        found = []
+        for item in self.acc.get_relation_set() or []:
+            if item.get_relation_type() != kind:
+                continue
+            for index in range(item.get_n_targets()):
+                target = item.get_target(index)
+                if target is not None:
+                    found.append(Node(target))
+        return found
+
     def press(self):
         """Runs the control's press action (for buttons)."""
         names = [name.lower() for name in self.actions()]
