@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Remakes the README's screenshots (docs/screenshots/*.png): drives the built
 # program under a private Xvfb with xdotool and captures each window with import.
+# The windows alone are taken on a bare X server; the exit screen with one of its
+# message boxes on top and a focused text area are taken under openbox, a real
+# window manager, with its frames.
+#
+#   bash scripts/screenshots.sh [program]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build/src/solvanta}
@@ -10,21 +15,44 @@ mkdir -p "$out"
 work=$(mktemp -d)
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+# A private X server (and, with "openbox", a window manager on it), and the program
+# on it with fresh settings.
+start() {
+  local display_file=$work/display-$1
+  exec 3>"$display_file"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+  exec 3>&-
+  export DISPLAY=":$(head -n1 "$display_file")"
+  mkdir -p -m 700 "$work/run-$1"
+  if [ "$1" = openbox ]; then
+    HOME=$work XDG_CONFIG_HOME=$work/config-$1 openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      sleep 0.1
+    done
+  fi
+  HOME=$work XDG_CONFIG_HOME=$work/config-$1 XDG_RUNTIME_DIR=$work/run-$1 QT_QPA_PLATFORM=xcb \
+    "$program" >/dev/null 2>&1 &
+  app=$!
+}
 
-mkdir -m 700 "$work/run"
-HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb \
-  "$program" >/dev/null 2>&1 &
-app=$!
+stop() {
+  wait "$app" || true
+  app=
+  [ -n "${wm:-}" ] && { kill "$wm" 2>/dev/null || true; wait "$wm" 2>/dev/null || true; wm=; }
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  xvfb=
+}
 
 visible() { xdotool search --onlyvisible --name '^Solvanta' 2>/dev/null | sort; }
 # Waits until a window appears that was not in the list given, and prints its id.
@@ -39,25 +67,45 @@ new_window() {
   exit 1
 }
 shoot() { import -window "$1" "$out/$2"; echo "made $out/$2"; }
+# A window with the window manager's frame around it.
+shoot_framed() { import -frame -window "$1" "$out/$2"; echo "made $out/$2"; }
+# What the screen shows over a window's frame: the window and whatever lies on it.
+shoot_area() {
+  local frame geometry
+  frame=$(xwininfo -id "$1" -tree | awk '/Parent window id/ {print $4}')
+  geometry=$(xwininfo -id "$frame" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /^ *Width/ {w=$2} /^ *Height/ {h=$2} END {printf "%dx%d+%d+%d", w, h, x, y}')
+  import -window root -crop "$geometry" +repage "$out/$2"
+  echo "made $out/$2"
+}
 
+# The input window filled in for 20 January 1990 (a cusp) and searched; the
+# verdict is answered. Prints the result window's id.
+search_cusp() {
+  local input=$1 verdict before
+  xdotool type --delay 20 'ada'
+  xdotool key Tab Tab
+  xdotool type --delay 20 'lovelace'
+  # Month: January is chosen; day: 20; year: 1990.
+  xdotool key Tab Tab
+  for _ in $(seq 19); do xdotool key Down; done
+  xdotool key Tab
+  for _ in $(seq 90); do xdotool key Down; done
+  before=$(visible)
+  xdotool key Tab space
+  verdict=$(new_window "$before")
+  [ "$2" = focus ] && xdotool windowfocus --sync "$verdict"
+  before=$(visible)
+  xdotool key Return
+  new_window "$before"
+}
+
+# --- The windows on a bare X server ---
+start bare
 input=$(new_window "")
 shoot "$input" input-window.png
 xdotool windowfocus --sync "$input"
-xdotool type --delay 20 'ada'
-xdotool key Tab Tab
-xdotool type --delay 20 'lovelace'
-# Month: January is chosen; day: 20; year: 1990.
-xdotool key Tab Tab
-for _ in $(seq 19); do xdotool key Down; done
-xdotool key Tab
-for _ in $(seq 90); do xdotool key Down; done
-before=$(visible)
-xdotool key Tab space
-verdict=$(new_window "$before")
-xdotool windowfocus --sync "$verdict"
-before=$(visible)
-xdotool key Return
-result=$(new_window "$before")
+result=$(search_cusp "$input" focus)
 shoot "$result" result-cusp.png
 
 xdotool windowfocus --sync "$result"
@@ -80,5 +128,31 @@ exitscreen=$(new_window "$before")
 shoot "$exitscreen" exit-screen.png
 xdotool windowfocus --sync "$exitscreen"
 xdotool key alt+x
-wait "$app"
-app=
+stop
+
+# --- Under openbox: the keyboard goes where the window manager puts it ---
+start openbox
+input=$(new_window "")
+result=$(search_cusp "$input" keep)
+# Back holds the focus; Tab goes to the tabs, Tab again into "Positive Traits".
+xdotool key Tab Tab
+sleep 0.4
+shoot_framed "$result" result-focused-area.png
+
+xdotool key alt+f
+sleep 0.3
+before=$(visible)
+xdotool key x
+exitscreen=$(new_window "$before")
+# E&xit holds the focus; Tab, Tab, Tab reach "Refer A Friend &Now" (the check
+# box, then "Your Name"); Return presses it with the form untouched.
+xdotool key Tab Tab Tab
+sleep 0.2
+before=$(visible)
+xdotool key Return
+box=$(new_window "$before")
+shoot_area "$exitscreen" exit-screen-message.png
+xdotool key Return
+sleep 0.3
+xdotool key alt+x
+stop

@@ -99,6 +99,7 @@ def check_focused(control, what):
 def box_above(program, owner, text, owner_name):
     """Waits for a message box, checks that it is above its owner and has the
     keyboard, and closes it with Return."""
+    park_pointer()
     box, shown = program.message()
     check_equal(shown, harness.one_line_break(text), "message box text")
     check_above(program, box, owner, f"the box {text[:40]!r} over the {owner_name}")
