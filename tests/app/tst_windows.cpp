@@ -73,6 +73,8 @@ private slots:
 
 private:
     void fillIn(const QString& first, const QString& last, int day, int month, int year);
+    // A search for 5 May 1990 (no cusp) from the input window: the result window.
+    QWidget* searchToResult();
     InputWindow& input() { return m_windows->inputWindow(); }
 
     FakePlatform* m_platform = nullptr;
@@ -98,6 +100,12 @@ void TestWindows::fillIn(const QString& first, const QString& last, int day, int
     child<QComboBox>(&input(), "cboDate")->setCurrentIndex(day - 1);
     child<QComboBox>(&input(), "cboMonth")->setCurrentIndex(month - 1);
     child<QComboBox>(&input(), "cboYear")->setCurrentIndex(year - 1900);
+}
+
+QWidget* TestWindows::searchToResult() {
+    fillIn("A", "B", 5, 5, 1990);
+    child<QAbstractButton>(&input(), "cmdNext")->click();
+    return m_windows->loadedResultWindow();
 }
 
 void TestWindows::startShowsTheInputWindowOnly() {
@@ -233,9 +241,7 @@ void TestWindows::exitPaths() {
     QVERIFY(StartApplication(*m_platform, *m_windows));
     QWidget* window = &input();
     if (path.startsWith("result")) {
-        fillIn("A", "B", 5, 5, 1990);
-        child<QAbstractButton>(&input(), "cmdNext")->click();
-        window = m_windows->loadedResultWindow();
+        window = searchToResult();
     }
     if (path.endsWith("close"))
         window->close();
@@ -268,9 +274,7 @@ void TestWindows::exitPaths() {
 
 void TestWindows::endApplicationFromTheExitScreenWithTheInputWindowHidden() {
     QVERIFY(StartApplication(*m_platform, *m_windows));
-    fillIn("A", "B", 5, 5, 1990);
-    child<QAbstractButton>(&input(), "cmdNext")->click();
-    m_windows->loadedResultWindow()->close(); // exit screen up, input window hidden
+    searchToResult()->close(); // exit screen up, input window hidden
     ExitScreen* exit = m_windows->loadedExitScreen();
     QVERIFY(exit->isVisible());
     exit->close(); // its close box
@@ -288,9 +292,7 @@ void TestWindows::endApplicationFromTheExitScreenWithTheInputWindowHidden() {
 void TestWindows::linksFromBothWindows() {
     QVERIFY(StartApplication(*m_platform, *m_windows));
     child<QAction>(&input(), "mnuUpdate")->trigger();
-    fillIn("A", "B", 5, 5, 1990);
-    child<QAbstractButton>(&input(), "cmdNext")->click();
-    child<QAction>(m_windows->loadedResultWindow(), "mnuDonate")->trigger();
+    child<QAction>(searchToResult(), "mnuDonate")->trigger();
     // The update entry opens the page at once, without the reminder's question;
     // the one box is the verdict, above the input window that asked.
     QCOMPARE(m_platform->messages.size(), 1);
@@ -384,9 +386,7 @@ void TestWindows::enterPressesTheFocusedButton() {
     QVERIFY(StartApplication(*m_platform, *m_windows));
     QWidget* target = &input();
     if (window == "result") {
-        fillIn("A", "B", 5, 5, 1990);
-        child<QAbstractButton>(&input(), "cmdNext")->click();
-        target = m_windows->loadedResultWindow();
+        target = searchToResult();
     } else if (window == "exit") {
         input().close();
         target = m_windows->loadedExitScreen();
@@ -446,9 +446,7 @@ void TestWindows::aboutBoxBelongsToTheWindowThatAsks() {
     QVERIFY(StartApplication(*m_platform, *m_windows));
     QWidget* window = &input();
     if (fromResult) {
-        fillIn("A", "B", 5, 5, 1990);
-        child<QAbstractButton>(&input(), "cmdNext")->click();
-        window = m_windows->loadedResultWindow();
+        window = searchToResult();
     }
     QTRY_COMPARE(QApplication::activeWindow(), window);
     QWidget* focused = QApplication::focusWidget();
