@@ -164,8 +164,8 @@ void ResultWindow::applyLook() {
         offer->setAutoFillBackground(true);
     }
 
-    // Tabs: dark indigo text on the desktop's button colour; a switched-off tab is
-    // written in the desktop's grey.
+    // Tabs: dark indigo text on the desktop's button colour; anything disabled in
+    // them is written in the desktop's grey.
     const QColor buttonFace = desktop.color(QPalette::Active, QPalette::Button);
     const QColor greyed = desktop.color(QPalette::Disabled, QPalette::ButtonText);
     QPalette tabPalette = m_ui->SSTab1->palette();
