@@ -8,7 +8,11 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -319,6 +323,49 @@ private slots:
         QCOMPARE(textOf(box(*m_window, "Your Name")), QStringLiteral("  \tAnn & Co "));
         submit();
         QCOMPARE(sent.count(), 2);
+    }
+
+    // A clipboard whose owner went away offers no format at all; pasting it, or
+    // text, into the message box must neither crash nor lose what is there.
+    void pasteIntoTheMessage_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("offersText");
+        for (const char* way : {"ctrl+v", "shift+insert", "context menu"}) {
+            QTest::addRow("%s, nothing offered", way) << QString::fromLatin1(way) << false;
+            QTest::addRow("%s, text offered", way) << QString::fromLatin1(way) << true;
+        }
+    }
+    void pasteIntoTheMessage() {
+        QFETCH(QString, way);
+        QFETCH(bool, offersText);
+        showActive();
+        auto* message = static_cast<QPlainTextEdit*>(box(*m_window, "Your Message"));
+        focusIn(message);
+        message->setPlainText(QStringLiteral("Kept"));
+        message->moveCursor(QTextCursor::End);
+        auto* offered = new QMimeData;
+        if (offersText)
+            offered->setText(QStringLiteral(" and pasted"));
+        QGuiApplication::clipboard()->setMimeData(offered);
+
+        if (way == QLatin1String("ctrl+v")) {
+            QTest::keyClick(message, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == QLatin1String("shift+insert")) {
+            QTest::keyClick(message, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            std::unique_ptr<QMenu> menu(message->createStandardContextMenu());
+            QAction* paste = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QLatin1String("&Paste")))
+                    paste = action;
+            }
+            QVERIFY(paste);
+            QCOMPARE(paste->isEnabled(), offersText);
+            paste->trigger();
+        }
+        QCOMPARE(message->toPlainText(),
+                 offersText ? QStringLiteral("Kept and pasted") : QStringLiteral("Kept"));
+        QVERIFY(m_platform->messages.isEmpty());
     }
 
     void checkBoxOpensTheForumAndNeverStaysTicked() {
