@@ -45,6 +45,23 @@ void setTextOf(QWidget* w, const QString& text) {
         static_cast<QPlainTextEdit*>(w)->setPlainText(text);
 }
 
+// Types text key by key, also characters that have no key of their own on a
+// common keyboard (they arrive as a key press that carries only its text).
+void typeText(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            QTest::keyClick(w, Qt::Key_Return);
+        } else if (c.unicode() < 0x80) {
+            QTest::keyClick(w, c.toLatin1());
+        } else {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &release);
+        }
+    }
+}
+
 template <typename T> T* child(QWidget& window, const char* name) {
     return window.findChild<T*>(QString::fromLatin1(name));
 }
@@ -365,6 +382,54 @@ private slots:
         }
         QCOMPARE(message->toPlainText(),
                  offersText ? QStringLiteral("Kept and pasted") : QStringLiteral("Kept"));
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    // Every kind of blank the user types reaches the referral as typed, in every box.
+    void blanksReachTheReferralAsTyped() {
+        const QString blanks = QStringLiteral("a\u00a0b\u2007c\u202fd e");
+        const struct {
+            const char* box;
+            const char* key;
+            QString typed;
+        } values[] = {
+            {"Your Name", "taf1", blanks},
+            {"Your Email Address", "taf2", "ann\u00a0@mail.example"},
+            {"Your Message", "taf3", blanks + "\n" + blanks},
+            {"Friend's Name", "taf4", blanks},
+            {"Friend's Email Address", "taf5", "bob\u202f@mail.example"},
+        };
+        showActive();
+        for (const auto& v : values) {
+            QWidget* b = box(*m_window, QString::fromUtf8(v.box));
+            focusIn(b);
+            setTextOf(b, QString());
+            typeText(b, v.typed);
+        }
+        QSignalSpy sent(m_window.get(), &ExitScreen::referralSubmitted);
+        submit();
+        QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messageTexts().join('|')));
+        QCOMPARE(sent.count(), 1);
+        const QUrlQuery query(ReferralAddress(sent.first().first().value<ReferralValues>()));
+        for (const auto& v : values) {
+            QString expected = v.typed;
+            expected.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+            QCOMPARE(query.queryItemValue(QString::fromLatin1(v.key), QUrl::FullyDecoded),
+                     expected);
+        }
+    }
+
+    // Nothing the user pastes is cut, however long.
+    void longPastesAreKeptWhole() {
+        showActive();
+        const QString pasted(40000, QLatin1Char('x'));
+        for (QLineEdit* line : m_window->findChildren<QLineEdit*>()) {
+            focusIn(line);
+            line->clear();
+            QGuiApplication::clipboard()->setText(pasted);
+            line->paste();
+            QCOMPARE(line->text().size(), pasted.size());
+        }
         QVERIFY(m_platform->messages.isEmpty());
     }
 
