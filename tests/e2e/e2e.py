@@ -791,4 +791,8 @@ GROUPS = {
 }
 
 if __name__ == "__main__":
+    import hostile  # noqa: E402  (its scenarios use the steps above)
+
+    SCENARIOS.update(hostile.SCENARIOS)
+    GROUPS.update(hostile.GROUPS)
     sys.exit(harness.main(SCENARIOS, GROUPS))
