@@ -51,8 +51,51 @@ Platform::Answer QtPlatform::showMessage(const QString& text, const QString& tit
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+namespace {
+
+void dropMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// While an address is handed to the browser, nothing that happens may write it
+// anywhere: it can carry what the user typed into a form (names and e-mail
+// addresses). The toolkit names the whole address in its warnings when no
+// browser starts, so its messages are dropped; a browser launcher started now
+// writes its errors to nowhere instead of the program's error output.
+class QuietHandOver {
+public:
+    QuietHandOver() : m_previous(qInstallMessageHandler(dropMessage)) {
+        m_savedError = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_savedError >= 0 && nowhere >= 0)
+            ::dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0)
+            ::close(nowhere);
+    }
+    ~QuietHandOver() {
+        if (m_savedError >= 0) {
+            ::dup2(m_savedError, STDERR_FILENO);
+            ::close(m_savedError);
+        }
+        qInstallMessageHandler(m_previous);
+    }
+    QuietHandOver(const QuietHandOver&) = delete;
+    QuietHandOver& operator=(const QuietHandOver&) = delete;
+
+private:
+    QtMessageHandler m_previous;
+    int m_savedError = -1;
+};
+
+} // namespace
+
 bool QtPlatform::openAddress(const QUrl& address) {
-    return QDesktopServices::openUrl(address);
+    bool opened = false;
+    {
+        const QuietHandOver quiet;
+        opened = QDesktopServices::openUrl(address);
+    }
+    if (!opened)
+        qWarning("Solvanta: could not open a web page: no browser could be started");
+    return opened;
 }
 
 QSettings& QtPlatform::settings() {
