@@ -15,12 +15,12 @@ QString offeredText(const QMimeData* source) {
 PlainTextBox::PlainTextBox(QWidget* parent) : QPlainTextEdit(parent) {}
 
 bool PlainTextBox::canInsertFromMimeData(const QMimeData* source) const {
-    return !offeredText(source).isEmpty();
+    return !isReadOnly() && !offeredText(source).isEmpty();
 }
 
 void PlainTextBox::insertFromMimeData(const QMimeData* source) {
     const QString text = offeredText(source);
-    if (text.isEmpty())
+    if (isReadOnly() || text.isEmpty())
         return;
     insertPlainText(text);
     ensureCursorVisible();

@@ -5,7 +5,8 @@
 // A multi-line box for plain text. Whatever arrives from the clipboard, the
 // selection or a drop is taken as plain text only; an offer without text (a
 // clipboard whose owner went away holds no format at all) is refused, and a
-// paste of it does nothing instead of reaching the toolkit's rich-text paste.
+// paste of it does nothing instead of reaching the toolkit's rich-text paste. A
+// read-only box takes nothing, whichever way it is asked to paste.
 class PlainTextBox : public QPlainTextEdit {
     Q_OBJECT
 
