@@ -36,7 +36,7 @@ bool chown(const QString& path, uid_t user) {
 bool writeLockFile(const QString& path, const QByteArray& content, bool fresh) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(content) != content.size())
+        file.write(content) != content.size() || !file.flush())
         return false;
     return fresh || file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                      QFileDevice::FileModificationTime);
