@@ -252,8 +252,10 @@ bool QtPlatform::anotherInstanceRunning() {
     if (path.isEmpty())
         return false; // nowhere of the user's own to keep a lock: never lock the user out
     m_instanceLock = std::make_unique<QLockFile>(path);
-    // The toolkit's own guess whether a lock was left behind is switched off: it
-    // cannot tell for a file it cannot read or one from another machine.
+    // No lock counts as left behind for its age alone; what is left behind is
+    // found out below, by whether anyone holds it. (The toolkit's own check
+    // reads the file and cannot tell for one it cannot read or one written on
+    // another machine.)
     m_instanceLock->setStaleLockTime(0);
     QElapsedTimer trying;
     trying.start();
