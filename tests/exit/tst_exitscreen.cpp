@@ -419,20 +419,6 @@ private slots:
         }
     }
 
-    // Nothing the user pastes is cut, however long.
-    void longPastesAreKeptWhole() {
-        showActive();
-        const QString pasted(40000, QLatin1Char('x'));
-        for (QLineEdit* line : m_window->findChildren<QLineEdit*>()) {
-            focusIn(line);
-            line->clear();
-            QGuiApplication::clipboard()->setText(pasted);
-            line->paste();
-            QCOMPARE(line->text().size(), pasted.size());
-        }
-        QVERIFY(m_platform->messages.isEmpty());
-    }
-
     void checkBoxOpensTheForumAndNeverStaysTicked() {
         showActive();
         auto* check = child<QCheckBox>(*m_window, "Check1");
