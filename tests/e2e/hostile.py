@@ -28,6 +28,17 @@ def alive(program, what):
     check(program.running(), f"the program ended ({program.process.returncode}) after {what}")
 
 
+def exit_screen_active(program, window):
+    """File > Exit on the input window, then the exit screen made the active
+    window with its Exit button focused: a box focused before its window is
+    active gets its focus only with the window, and keeps its placeholder."""
+    exit_screen = e2e.to_exit_screen_from_input(program, window)
+    program.activate(exit_screen)
+    exit_button = exit_screen.find("push button", "Exit")
+    wait_for(lambda: exit_button.focused, "the exit screen to be active", 5)
+    return exit_screen
+
+
 def fill_referral(program, exit_screen, values):
     """Types a value into each of the four one-line boxes of the referral form."""
     for placeholder, value in values:
@@ -100,7 +111,7 @@ def paste_without_owner(scenario):
         program.no_message(0.3)
         check_equal(box.text(), before, f"{name} after pastes")
 
-    exit_screen = e2e.to_exit_screen_from_input(program, window)
+    exit_screen = exit_screen_active(program, window)
     typed = [  # in the focus order; the message box comes next
         ("Your Name", "Ann"),
         ("Your Email Address", "ann@mail.example"),
@@ -242,7 +253,7 @@ def long_pastes(scenario):
         check_equal(box.text(), "A" * LONG, f"{name} after the paste")
     program.no_message(0.3)
 
-    exit_screen = e2e.to_exit_screen_from_input(program, window)
+    exit_screen = exit_screen_active(program, window)
     fill_referral(
         program,
         exit_screen,
@@ -268,7 +279,7 @@ def unusual_blanks(scenario):
     """Non-breaking and other unusual spaces pasted into every box of the
     referral form reach the referral address as typed."""
     program, window = e2e.start_to_input(scenario)
-    exit_screen = e2e.to_exit_screen_from_input(program, window)
+    exit_screen = exit_screen_active(program, window)
     wanted = {
         "Your Name": ("taf1", "Ann" + BLANKS),
         "Your Email Address": ("taf2", "ann" + BLANKS + "@mail.example"),
@@ -327,7 +338,7 @@ def no_browser(scenario):
             scenario, label, PATH=path, BROWSER=None, DEFAULT_BROWSER=None
         )
         window = program.window("input", timeout=20)
-        exit_screen = e2e.to_exit_screen_from_input(program, window)
+        exit_screen = exit_screen_active(program, window)
         fill_referral(program, exit_screen, secret)
         before = len(scenario.opened())
         exit_screen.find("push button", "Refer A Friend Now").press()
