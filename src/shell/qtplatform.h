@@ -27,7 +27,10 @@ public:
     double randomDraw() override;
     QDate today() override;
 
-    // Where the per-user instance lock lives.
+    // Where the per-user instance lock lives: the user's runtime folder when it
+    // is private to the user, else a private folder in the user's cache (a file
+    // per machine). Empty when neither can be had; the program then runs without
+    // a lock rather than lock the user out.
     static QString instanceLockPath();
 
 private:

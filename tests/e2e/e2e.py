@@ -800,4 +800,8 @@ import desktop  # noqa: E402  (the program on a desktop: stacking, activation, k
 desktop.register(sys.modules[__name__], SCENARIOS, GROUPS)
 
 if __name__ == "__main__":
+    import hostile  # noqa: E402  (its scenarios use the steps above)
+
+    SCENARIOS.update(hostile.SCENARIOS)
+    GROUPS.update(hostile.GROUPS)
     sys.exit(harness.main(SCENARIOS, GROUPS))

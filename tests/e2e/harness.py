@@ -538,6 +538,103 @@ def clipboard_get():
     return result.stdout.decode(errors="replace")
 
 
+def selection_get(selection):
+    """The text of a selection ("clipboard" or "primary") as another program
+    sees it; None when it holds none or has no owner."""
+    try:
+        result = subprocess.run(
+            ["xclip", "-selection", selection, "-out"], capture_output=True, timeout=10
+        )
+    except subprocess.TimeoutExpired:
+        return None
+    return result.stdout.decode(errors="replace") if result.returncode == 0 else None
+
+
+def selection_without_owner(selection="clipboard"):
+    """Leaves a selection with no owner at all, as when the program that held
+    it has gone away: a short-lived owner serves one paste and ends."""
+    process = subprocess.Popen(
+        ["xclip", "-selection", selection, "-loops", "1", "-in"],
+        stdin=subprocess.PIPE,
+        stdout=subprocess.DEVNULL,
+        stderr=subprocess.DEVNULL,
+    )
+    process.communicate(b"gone", timeout=10)
+    wait_for(lambda: selection_get(selection) == "gone", f"the {selection} to be taken", 10)
+    wait_for(lambda: selection_get(selection) is None, f"the {selection} owner to go", 10)
+
+
+def selection_set(selection, text):
+    """Puts text on a selection as another program (xclip) that keeps owning it."""
+    process = subprocess.Popen(
+        ["xclip", "-selection", selection, "-in"],
+        stdin=subprocess.PIPE,
+        stdout=subprocess.DEVNULL,
+        stderr=subprocess.DEVNULL,
+    )
+    process.communicate(text.encode(), timeout=10)
+    wait_for(lambda: selection_get(selection) == text, f"the {selection} to hold the text", 10)
+
+
+def middle_click(control):
+    """A middle click on a control: what pastes the primary selection."""
+    x, y = control.centre()
+    pointer_to(x, y)
+    xdo("click", "2")
+
+
+def drag(start, end, steps=12):
+    """Presses the left button at `start`, moves in steps to `end` and releases
+    it there, as a hand dragging with the mouse does."""
+    pointer_to(*start)
+    xdo("mousedown", "1")
+    time.sleep(0.3)
+    (x0, y0), (x1, y1) = start, end
+    for step in range(1, steps + 1):
+        xdo("mousemove", x0 + (x1 - x0) * step // steps, y0 + (y1 - y0) * step // steps)
+        time.sleep(0.05)
+    time.sleep(0.5)
+    xdo("mouseup", "1")
+
+
+def editable_text(node):
+    """The editable-text interface of an accessible control."""
+    editable = node.acc.get_editable_text_iface()
+    if editable is None:
+        raise Failure(f"{node} has no editable text")
+    return editable
+
+
+def program_output(scenario, label="program"):
+    """What a started program wrote to its standard output and error."""
+    try:
+        with open(scenario.path("logs", f"{label}.log"), errors="replace") as f:
+            return f.read()
+    except FileNotFoundError:
+        return ""
+
+
+def start_with_environment(scenario, label, executable=None, **changes):
+    """Starts a program (by default the one under test) with environment
+    variables changed; a value None removes the variable."""
+    saved = {key: os.environ.get(key) for key in changes}
+    for key, value in changes.items():
+        if value is None:
+            os.environ.pop(key, None)
+        else:
+            os.environ[key] = value
+    try:
+        program = Program(scenario, executable or scenario.executable, label)
+    finally:
+        for key, value in saved.items():
+            if value is None:
+                os.environ.pop(key, None)
+            else:
+                os.environ[key] = value
+    scenario.programs.append(program)
+    return program
+
+
 # --------------------------------------------------------------------------
 # Waiting and checking
 # --------------------------------------------------------------------------

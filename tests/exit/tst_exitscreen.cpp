@@ -8,7 +8,11 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -39,6 +43,23 @@ void setTextOf(QWidget* w, const QString& text) {
         line->setText(text);
     else
         static_cast<QPlainTextEdit*>(w)->setPlainText(text);
+}
+
+// Types text key by key, also characters that have no key of their own on a
+// common keyboard (they arrive as a key press that carries only its text).
+void typeText(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            QTest::keyClick(w, Qt::Key_Return);
+        } else if (c.unicode() < 0x80) {
+            QTest::keyClick(w, c.toLatin1());
+        } else {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &release);
+        }
+    }
 }
 
 template <typename T> T* child(QWidget& window, const char* name) {
@@ -320,6 +341,83 @@ private slots:
         QCOMPARE(textOf(box(*m_window, "Your Name")), QStringLiteral("  \tAnn & Co "));
         submit();
         QCOMPARE(sent.count(), 2);
+    }
+
+    // A clipboard whose owner went away offers no format at all; pasting it, or
+    // text, into the message box must neither crash nor lose what is there.
+    void pasteIntoTheMessage_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("offersText");
+        for (const char* way : {"ctrl+v", "shift+insert", "context menu"}) {
+            QTest::addRow("%s, nothing offered", way) << QString::fromLatin1(way) << false;
+            QTest::addRow("%s, text offered", way) << QString::fromLatin1(way) << true;
+        }
+    }
+    void pasteIntoTheMessage() {
+        QFETCH(QString, way);
+        QFETCH(bool, offersText);
+        showActive();
+        auto* message = static_cast<QPlainTextEdit*>(box(*m_window, "Your Message"));
+        focusIn(message);
+        message->setPlainText(QStringLiteral("Kept"));
+        message->moveCursor(QTextCursor::End);
+        auto* offered = new QMimeData;
+        if (offersText)
+            offered->setText(QStringLiteral(" and pasted"));
+        QGuiApplication::clipboard()->setMimeData(offered);
+
+        if (way == QLatin1String("ctrl+v")) {
+            QTest::keyClick(message, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == QLatin1String("shift+insert")) {
+            QTest::keyClick(message, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            std::unique_ptr<QMenu> menu(message->createStandardContextMenu());
+            QAction* paste = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QLatin1String("&Paste")))
+                    paste = action;
+            }
+            QVERIFY(paste);
+            QCOMPARE(paste->isEnabled(), offersText);
+            paste->trigger();
+        }
+        QCOMPARE(message->toPlainText(),
+                 offersText ? QStringLiteral("Kept and pasted") : QStringLiteral("Kept"));
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    // Every kind of blank the user types reaches the referral as typed, in every box.
+    void blanksReachTheReferralAsTyped() {
+        const QString blanks = QStringLiteral("a\u00a0b\u2007c\u202fd e");
+        const struct {
+            const char* box;
+            const char* key;
+            QString typed;
+        } values[] = {
+            {"Your Name", "taf1", blanks},
+            {"Your Email Address", "taf2", "ann\u00a0@mail.example"},
+            {"Your Message", "taf3", blanks + "\n" + blanks},
+            {"Friend's Name", "taf4", blanks},
+            {"Friend's Email Address", "taf5", "bob\u202f@mail.example"},
+        };
+        showActive();
+        for (const auto& v : values) {
+            QWidget* b = box(*m_window, QString::fromUtf8(v.box));
+            focusIn(b);
+            setTextOf(b, QString());
+            typeText(b, v.typed);
+        }
+        QSignalSpy sent(m_window.get(), &ExitScreen::referralSubmitted);
+        submit();
+        QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messageTexts().join('|')));
+        QCOMPARE(sent.count(), 1);
+        const QUrlQuery query(ReferralAddress(sent.first().first().value<ReferralValues>()));
+        for (const auto& v : values) {
+            QString expected = v.typed;
+            expected.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+            QCOMPARE(query.queryItemValue(QString::fromLatin1(v.key), QUrl::FullyDecoded),
+                     expected);
+        }
     }
 
     void checkBoxOpensTheForumAndNeverStaysTicked() {

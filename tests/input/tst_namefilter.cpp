@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 #include "namefilter.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -67,6 +68,8 @@ private slots:
     void textFromEveryOtherRoute_data();
     void textFromEveryOtherRoute();
     void refusedDropLeavesTheSourceItsText();
+    void editsThroughTheAccessibilityInterface_data();
+    void editsThroughTheAccessibilityInterface();
 
 private:
     void flushQueuedNotices() { QCoreApplication::processEvents(); }
@@ -267,12 +270,16 @@ void TestNameFilter::textFromEveryOtherRoute() {
         QVERIFY(paste->isEnabled());
         paste->trigger();
     } else if (route == QLatin1String("drop")) {
+        // A drag of refused text is turned away while it enters: nothing is
+        // dropped, so there is nothing to tell.
         QMimeData data;
         data.setText(incoming);
         const QPoint end(m_box->width() - 2, m_box->height() / 2);
         QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_box, &enter);
-        QVERIFY(enter.isAccepted());
+        QCOMPARE(enter.isAccepted(), notices == 0);
+        if (!enter.isAccepted())
+            notices = 0;
         QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_box, &drop);
     } else if (route == QLatin1String("input method")) {
@@ -289,19 +296,98 @@ void TestNameFilter::textFromEveryOtherRoute() {
 }
 
 void TestNameFilter::refusedDropLeavesTheSourceItsText() {
-    // A source that moves its text deletes it only when the drop was taken.
-    QMimeData data;
-    data.setText(QStringLiteral("R2D2"));
-    QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_box, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_box, &drop);
+    // A source that offers a move removes its text when told the drop was taken
+    // as a move; it is told so while the drag enters and moves over the box.
+    const struct {
+        QString text;
+        bool taken;
+        QString expected;
+    } drags[] = {
+        {QStringLiteral("Smith-Jones"), false, QString()},
+        {QStringLiteral("R2D2"), false, QString()},
+        {QStringLiteral("Smith Jones"), true, QStringLiteral("SMITH JONES")},
+    };
+    for (const auto& d : drags) {
+        m_box->clear();
+        QMimeData data;
+        data.setText(d.text);
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        const QPoint at(5, 5);
+        QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(m_box, &enter);
+        QDragMoveEvent move(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(m_box, &move);
+        // Refused at once: the toolkit then sends no more of that drag to the box.
+        QCOMPARE(enter.isAccepted(), d.taken);
+        QCOMPARE(enter.dropAction(), d.taken ? Qt::CopyAction : Qt::IgnoreAction);
+        QCOMPARE(move.isAccepted(), d.taken);
+        if (d.taken)
+            QCOMPARE(move.dropAction(), Qt::CopyAction);
+        QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(m_box, &drop);
+        flushQueuedNotices();
+
+        QCOMPARE(drop.isAccepted(), d.taken);
+        if (d.taken)
+            QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QCOMPARE(m_box->text(), d.expected);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+}
+
+// What a screen reader or another assistive program can do to a box's text: each
+// edit is filtered like typing, with one notice for a refused edit.
+void TestNameFilter::editsThroughTheAccessibilityInterface_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    const QString refused = QStringLiteral("refused");
+    const QList<std::tuple<const char*, QString, QString>> texts{
+        {"letters", QStringLiteral("ann lee"), QString()},
+        {"digit", QStringLiteral("abc1"), refused},
+        {"hyphen", QStringLiteral("-"), refused},
+        {"accented letter", QStringLiteral("\u00e9"), refused},
+        {"line break", QStringLiteral("a\nb"), refused},
+    };
+    const QList<std::pair<const char*, QString>> edits{
+        {"set text", QStringLiteral("ANN LEE")},
+        {"insert", QStringLiteral("ABANN LEE")},
+        {"replace", QStringLiteral("AANN LEE")},
+    };
+    for (const auto& [edit, accepted] : edits) {
+        for (const auto& [name, text, outcome] : texts) {
+            QTest::addRow("%s: %s", edit, name)
+                << QString::fromLatin1(edit) << text << (outcome.isEmpty() ? accepted : outcome);
+        }
+    }
+}
+
+void TestNameFilter::editsThroughTheAccessibilityInterface() {
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+
+    m_box->setText(QStringLiteral("AB"));
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(m_box);
+    QVERIFY(iface && iface->editableTextInterface());
+    if (edit == QLatin1String("set text"))
+        iface->setText(QAccessible::Value, text);
+    else if (edit == QLatin1String("insert"))
+        iface->editableTextInterface()->insertText(2, text);
+    else
+        iface->editableTextInterface()->replaceText(1, 2, text);
     flushQueuedNotices();
 
-    QVERIFY(!drop.isAccepted());
-    QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
-    QCOMPARE(m_box->text(), QString());
-    QCOMPARE(m_platform->messageTexts(), QStringList{kRefusal});
+    const bool refused = expected == QLatin1String("refused");
+    QCOMPARE(m_box->text(), refused ? QStringLiteral("AB") : expected);
+    QCOMPARE(m_platform->messageTexts(), QStringList(refused ? 1 : 0, kRefusal));
+
+    // Deleting never brings in a refused character.
+    iface->editableTextInterface()->deleteText(0, 1);
+    flushQueuedNotices();
+    QCOMPARE(m_box->text(), (refused ? QStringLiteral("AB") : expected).mid(1));
+    QCOMPARE(m_platform->messageTexts(), QStringList(refused ? 1 : 0, kRefusal));
 }
 
 QTEST_MAIN(TestNameFilter)

@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -161,7 +162,13 @@ const QString* ExitScreen::placeholderOf(const QObject* box) const {
 
 QString ExitScreen::boxText(const QObject* box) const {
     if (box == m_ui->txtMessage) {
-        QString text = m_ui->txtMessage->toPlainText();
+        // The document's own text, not its plain-text form, which turns
+        // non-breaking spaces into ordinary ones; only the breaks between lines
+        // are written as line breaks.
+        QString text = m_ui->txtMessage->document()->toRawText();
+        for (const QChar lineBreak :
+             {QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)})
+            text.replace(lineBreak, QLatin1Char('\n'));
         return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     }
     if (const auto* line = qobject_cast<const QLineEdit*>(box))

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QValidator>
 
+#include <memory>
+
 namespace {
 
 // What one key press types in a one-line box, following the usual keyboard
@@ -115,6 +117,19 @@ void NameFilter::attach(QLineEdit* box) {
     box->installEventFilter(this);
     box->setValidator(new NameValidator(this, box));
     box->setInputMethodHints(Qt::ImhUppercaseOnly | Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
+
+    // The box undoes a refused edit only where it checks the edit itself; text
+    // set from outside (the accessibility interface inserts and replaces text
+    // that way) is checked by the validator but kept. Such a change is put back
+    // to the last name the box held; the validator has already asked for the
+    // notice.
+    connect(box, &QLineEdit::textChanged, this,
+            [box, accepted = std::make_shared<QString>(box->text())](const QString& text) {
+                if (nameText(text))
+                    *accepted = text;
+                else
+                    box->setText(*accepted);
+            });
 }
 
 std::optional<QString> NameFilter::nameText(const QString& text) {
@@ -152,19 +167,10 @@ bool NameFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress:
         return filterKeyPress(box, static_cast<QKeyEvent*>(event));
-    case QEvent::Drop: {
-        // Refused here rather than by the validator, so that a dragging source
-        // learns that nothing was taken and keeps its text.
-        auto* drop = static_cast<QDropEvent*>(event);
-        const QMimeData* data = drop->mimeData();
-        if (data && data->hasText() && !nameText(data->text())) {
-            drop->setDropAction(Qt::IgnoreAction);
-            drop->ignore();
-            refuseLater(box);
-            return true;
-        }
-        return false;
-    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return filterDrop(box, static_cast<QDropEvent*>(event));
     default:
         return false;
     }
@@ -199,6 +205,30 @@ bool NameFilter::filterKeyPress(QLineEdit* box, QKeyEvent* event) {
                     event->count());
     QCoreApplication::sendEvent(box, &upper);
     event->setAccepted(upper.isAccepted());
+    return true;
+}
+
+bool NameFilter::filterDrop(QLineEdit* box, QDropEvent* event) {
+    const QMimeData* data = event->mimeData();
+    if (m_handingOn || !data || !data->hasText() || event->source() == box)
+        return false;
+    if (!nameText(data->text())) {
+        // Refused while the drag is still under way, so that its source learns
+        // that nothing will be taken and keeps its text. The pointer shows that
+        // the box takes no drop; a drop that comes anyway is refused with the notice.
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+        if (event->type() == QEvent::Drop)
+            refuseLater(box);
+        return true;
+    }
+    // The box takes the text as usual, but as a copy: the source never removes
+    // text because this box took it.
+    m_handingOn = true;
+    QCoreApplication::sendEvent(box, event);
+    m_handingOn = false;
+    if (event->isAccepted() && event->possibleActions().testFlag(Qt::CopyAction))
+        event->setDropAction(Qt::CopyAction);
     return true;
 }
 

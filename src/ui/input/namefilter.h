@@ -6,6 +6,7 @@
 #include <optional>
 
 class Platform;
+class QDropEvent;
 class QKeyEvent;
 class QLineEdit;
 class QWidget;
@@ -14,8 +15,11 @@ class QWidget;
 // entered as its upper-case form; any other character is refused with the notice
 // "Please Enter Only Alphabet" and nothing of it reaches the box. The rule holds
 // whichever way text arrives: typing, pasting (keys, context menu, middle click),
-// dropping or an input method. Keys that produce no character (arrows, Home, End,
-// Delete, Tab, Shift, ...) edit and move as in any text box.
+// dropping, an input method or the accessibility interface. A drag of text the
+// rule refuses is turned away while it is over the box, and dropped text is
+// copied, never moved, so the program it comes from keeps it. Keys that produce
+// no character (arrows, Home, End, Delete, Tab, Shift, ...) edit and move as in
+// any text box.
 class NameFilter : public QObject {
     Q_OBJECT
 
@@ -37,6 +41,7 @@ protected:
 
 private:
     bool filterKeyPress(QLineEdit* box, QKeyEvent* event);
+    bool filterDrop(QLineEdit* box, QDropEvent* event);
     // Tells the user at once (a refused key), in a box owned by the name box's window.
     void refuse(QWidget* box);
     // Tells the user once the edit under way has been undone (a refused paste,
@@ -46,4 +51,6 @@ private:
     friend class NameValidator;
 
     Platform& m_platform;
+    // True while a drop is handed on to its box.
+    bool m_handingOn = false;
 };
