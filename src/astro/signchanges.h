@@ -22,8 +22,6 @@ struct SignChange {
     int sign = 0;   // the sign entered, 1..12
     QDateTime utc;  // the instant, in UTC, to the millisecond
     double tt = 0.; // the same instant in TT, days since J2000.0
-
-    bool operator==(const SignChange&) const = default;
 };
 
 // The twelve moments the Sun entered a sign during the local calendar year (from
