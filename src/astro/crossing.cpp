@@ -13,14 +13,15 @@ namespace {
 constexpr double kMinRate = 0.9;
 constexpr double kMaxRate = 1.1;
 
-// A nutation borrowed from up to a month away is off by under 2", which puts the
-// rough position under 0.001 day off: widen its bracket by ten times that.
-constexpr double kRoughSlack = 0.01;
+// The first step is taken from approximateSun: within 20" of the true place with a
+// nutation from up to a month away, within 35" with none at all, that is under 0.01 day
+// of the Sun's motion; its bracket is widened by three times that.
+constexpr double kRoughSlack = 0.03;
 
-// Stop once a step is below this (86 s): with the longitude's curvature (under
-// 0.0006 degree a day per day) and the rate's small approximations (under 1e-4 of
-// it), the step that would follow is below 3e-8 day, about 3 ms.
-constexpr double kStopStep = 1e-3;
+// Stop once a step is below 0.01 day: with the longitude's curvature (under 0.0006
+// degree a day per day) and what the rate leaves out (nutation's own motion, under
+// 4e-5 of it) the step that would follow is below 5e-7 day, 0.04 s.
+constexpr double kStopStep = 0.01;
 
 constexpr int kMaxSteps = 60;
 
@@ -33,11 +34,15 @@ Crossing findCrossing(double targetDegrees, double guessTt,
     double t = guessTt;
     Crossing result;
     for (int step = 0; step < kMaxSteps; ++step) {
-        const bool rough = step == 0 && nearbyNutation.has_value();
-        if (!rough)
+        const bool rough = step == 0;
+        SunPlace place;
+        if (rough) {
+            place = approximateSun(t, nearbyNutation.value_or(Nutation{}));
+        } else {
             result.nutation = nutationAt(t);
-        const SunPlace place = apparentSun(t, rough ? *nearbyNutation : result.nutation);
-        ++result.evaluations;
+            place = apparentSun(t, result.nutation);
+            ++result.evaluations;
+        }
         result.rate = place.rate;
 
         // How far past the target the Sun is, in (-180, 180] degrees.

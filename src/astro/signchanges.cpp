@@ -35,7 +35,7 @@ QList<SignChange> signChangesInYear(int year, const QTimeZone& zone) {
     // the first guess comes from there, each later one from the crossing before it.
     const double startTt = utcToTt(QDate(year, 1, 1).startOfDay(zone).toMSecsSinceEpoch());
     std::optional<Nutation> nearby = nutationAt(startTt);
-    const SunPlace start = apparentSun(startTt, *nearby);
+    const SunPlace start = approximateSun(startTt, *nearby);
     double guess =
         startTt + std::fmod(signStart(kAquarius) - start.longitude + 360.0, 360.0) / start.rate;
 

@@ -31,8 +31,14 @@ Nutation nutationAt(double tt);
 // The apparent longitude at a TT instant.
 SunPlace apparentSun(double tt);
 
-// The same with a nutation computed elsewhere: the solver takes the nutation of a
-// nearby instant for its first, rough step (nutation moves by less than 0.1" a day).
+// The same with a nutation computed elsewhere.
 SunPlace apparentSun(double tt, const Nutation& nutation);
+
+// A rough place for the first step of a search: the same reductions, but the Earth-Moon
+// barycentre of eraPlan94 stands in for the Earth (off by up to 15" in longitude; the
+// Moon pulls the Earth around it every month) and the light time is left out. With a
+// nutation from up to a month away it is within 20" of apparentSun, for a fiftieth of
+// the cost.
+SunPlace approximateSun(double tt, const Nutation& nutation);
 
 } // namespace Astro

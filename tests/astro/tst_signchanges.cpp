@@ -16,9 +16,10 @@ QDateTime local(const QDateTime& utc, const QTimeZone& zone) {
     return utc.toTimeZone(zone);
 }
 
-// Two searches for the same change agree to the solver's precision, a few milliseconds.
+// Two searches for the same change, started from different guesses, agree to the
+// solver's precision: each is within 0.04 s of the true moment.
 bool sameMoment(const QDateTime& a, const QDateTime& b) {
-    return std::abs(a.msecsTo(b)) <= 5;
+    return std::abs(a.msecsTo(b)) <= 80;
 }
 
 } // namespace
@@ -70,7 +71,8 @@ void TestSignChanges::twelveInCalendarOrder() {
 }
 
 // At each moment found the apparent longitude is the sign's boundary, to within
-// 1e-6 degree (0.1 s of the Sun's motion), and the UTC instant is the TT one.
+// 5e-7 degree (0.04 s of the Sun's motion, the search's bound), and the UTC instant is
+// the TT one.
 void TestSignChanges::longitudeAtEachMoment() {
     for (const int year : {1900, 1936, 1971, 1972, 2016, 2017, 2049, 2050}) {
         for (const Astro::SignChange& change : Astro::signChangesInYear(year, QTimeZone("UTC"))) {
