@@ -79,7 +79,7 @@ void TestSignChanges::longitudeAtEachMoment() {
             const double longitude = Astro::apparentSun(change.tt).longitude;
             const double off = std::remainder(longitude - (change.sign - 1) * 30.0, 360.0);
             QVERIFY2(
-                std::abs(off) < 1e-6,
+                std::abs(off) < 5e-7,
                 qPrintable(
                     QStringLiteral("%1 sign %2: %3 degrees").arg(year).arg(change.sign).arg(off)));
             const double backToTt = Astro::utcToTt(change.utc.toMSecsSinceEpoch());
