@@ -110,13 +110,9 @@ void TestAstroTexts::argumentErrors_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<bool>("refused");
     QTest::newRow("first year") << true << QStringLiteral("1900") << false;
-    QTest::newRow("last year") << true << QStringLiteral("2050") << false;
-    QTest::newRow("year before") << true << QStringLiteral("1899") << true;
     QTest::newRow("year after") << true << QStringLiteral("2051") << true;
     QTest::newRow("not a number") << true << QStringLiteral("19x6") << true;
-    QTest::newRow("empty year") << true << QString() << true;
     QTest::newRow("zone") << false << QStringLiteral("America/New_York") << false;
-    QTest::newRow("UTC") << false << QStringLiteral("UTC") << false;
     QTest::newRow("unknown zone") << false << QStringLiteral("Mars/Olympus") << true;
     QTest::newRow("empty zone") << false << QString() << true;
 }
