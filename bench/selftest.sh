@@ -3,10 +3,20 @@
 # with the right title whether the title comes before or after the map, gives up on
 # a title that never appears, stops a program that ignores SIGTERM and notices one
 # that ends early; that the bare program shows the title the benchmark waits for;
-# and that the search benchmark drives the real windows to a cusp verdict.
-#   selftest.sh STARTWATCH TESTWINDOW BENCH_BARE [BENCH_RUN]
+# that the search benchmark drives the real windows to a cusp verdict; and that the
+# exact Sun's benchmark computes and reports its two timings.
+#   selftest.sh STARTWATCH TESTWINDOW BENCH_BARE [BENCH_RUN] [--astro BENCH_ASTRO]
 set -uo pipefail
-watch=$1 testwindow=$2 bare=$3 search=${4:-}
+watch=$1 testwindow=$2 bare=$3
+shift 3
+search="" astro=""
+while [ $# -gt 0 ]; do
+  case $1 in
+  --astro) astro=${2:-} && shift ;;
+  *) search=$1 ;;
+  esac
+  shift
+done
 
 work=$(mktemp -d /tmp/solvanta-benchtest.XXXXXX)
 xvfb_pid=""
@@ -97,6 +107,19 @@ if [ -n "$search" ]; then
   check "search benchmark: runs" test "$status" = 0
   check "search benchmark: times the search" less 0 "$(field run_ms)"
   check "search benchmark: times the bare window" less 0 "$(field bare_ms)"
+fi
+
+# The exact Sun's benchmark: a few repetitions, both medians reported, the year's
+# search computing one to three full positions per sign change.
+if [ -n "$astro" ]; then
+  timeout 60 "$astro" --reps 3 --warmup 1 >"$work/out" 2>"$work/err"
+  status=$?
+  check "astro benchmark: runs" test "$status" = 0
+  check "astro benchmark: times a year" less 0 "$(field year_ms)"
+  check "astro benchmark: times a position" less 0 "$(field position_us)"
+  check "astro benchmark: a year takes 12 to 40 full positions" \
+    awk -v n="$(field full_positions_per_year)" 'BEGIN { exit !(n >= 12 && n <= 40) }'
+  check "astro benchmark: prints its targets" grep -q '| one Sun position, us' "$work/out"
 fi
 
 echo "$passed passed, $failed failed"

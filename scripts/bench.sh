@@ -5,16 +5,36 @@
 #    through the X server, and peak resident memory, against a bare Qt program;
 #    fresh settings for every start, the two programs in turns;
 #  - search: "Find If I am Born in a Cusp" until the result window is exposed,
-#    against showing a bare window of the same size, in one process.
+#    against showing a bare window of the same size, in one process;
+#  - the exact Sun: a year's twelve sign changes and one position of the Sun, in
+#    process, against their targets (2 ms and 20 us).
 # Prints a table of medians and ratios, with the CPU time of each measure as a
 # diagnostic: other load on the machine inflates it less than the elapsed time.
-# BENCH_RUNS (start-ups per program, default 21), BENCH_REPS (searches, default 21);
+# BENCH_RUNS (start-ups per program, default 21), BENCH_REPS (searches, default 21),
+# BENCH_ASTRO_REPS (years, default 301; ten times as many positions);
+# BENCH_ONLY=astro runs the exact Sun's part alone (no X server needed);
 # BENCH_STRICT=1 exits 1 when a target is missed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BENCH_BUILD:-$root/build-bench}
 runs=${BENCH_RUNS:-21}
 reps=${BENCH_REPS:-21}
+astro_reps=${BENCH_ASTRO_REPS:-301}
+only=${BENCH_ONLY:-}
+
+machine() {
+  echo "Machine: $(nproc) CPUs, $(sed -n 's/^model name\s*:\s*//p' /proc/cpuinfo | head -n1), Linux $(uname -r)"
+}
+
+# The exact Sun: no display needed. Prints its table; returns 1 if a target is missed.
+astro_part() {
+  local out
+  out=$("$build/bench/bench_astro" --reps "$astro_reps") || return 2
+  echo
+  echo "The exact Sun (bench/astro, Release):"
+  sed -n '/^|/p' <<<"$out"
+  ! grep -q '| no |$' <<<"$out"
+}
 
 for tool in Xvfb cmake ninja; do
   command -v "$tool" >/dev/null || { echo "bench: $tool is missing (scripts/install-deps.sh)" >&2; exit 2; }
@@ -23,7 +43,19 @@ done
 echo "Building (Release) in $build ..." >&2
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVANTA_BUILD_BENCH=ON \
   -DSOLVANTA_BUILD_TESTS=ON >/dev/null
-cmake --build "$build" --target solvanta startwatch bench_bare bench_run >/dev/null
+cmake --build "$build" --target solvanta startwatch bench_bare bench_run bench_astro >/dev/null
+
+if [ "$only" = astro ]; then
+  load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+  astro_missed=0
+  astro_part || astro_missed=1
+  echo
+  machine
+  echo "Load average before the run: $load_before"
+  echo "Date: $(date -u '+%Y-%m-%d %H:%M UTC')"
+  [ "${BENCH_STRICT:-0}" = 1 ] && [ "$astro_missed" = 1 ] && exit 1
+  exit 0
+fi
 
 program=$build/src/solvanta
 bare=$build/bench/bench_bare
@@ -133,8 +165,9 @@ grep -q '| no |$' <<<"$table" && missed=1
 
 echo
 echo "$table"
+astro_part || missed=1
 echo
-echo "Machine: $(nproc) CPUs, $(sed -n 's/^model name\s*:\s*//p' /proc/cpuinfo | head -n1), Linux $(uname -r)"
+machine
 echo "Load average before the runs: $load_before (other work on the machine widens the spread)"
 echo "Date: $(date -u '+%Y-%m-%d %H:%M UTC')"
 

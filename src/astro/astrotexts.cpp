@@ -1,0 +1,235 @@
+#include "astrotexts.h"
+
+#include <QLocale>
+
+#include <array>
+#include <cstdlib>
+
+namespace Astro {
+
+namespace {
+
+constexpr qint64 kMsecsPerDay = 86400000;
+
+const std::array<const char*, kSignCount> kSignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
+};
+
+qint64 floorDiv(qint64 a, qint64 b) {
+    const qint64 q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+qint64 roundedToSecond(qint64 msecs) {
+    return floorDiv(msecs + 500, 1000) * 1000;
+}
+
+QDateTime utcAt(qint64 msecs) {
+    return QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC);
+}
+
+// A moment as the zone's clocks showed it: rounded to the second, with its offset.
+struct LocalMoment {
+    QDateTime clock; // the wall-clock reading, held as a UTC QDateTime with no offset
+    int offsetSeconds = 0;
+};
+
+LocalMoment localMoment(const QDateTime& utc, const QTimeZone& zone) {
+    const qint64 rounded = roundedToSecond(utc.toMSecsSinceEpoch());
+    const int offset = zone.offsetFromUtc(utcAt(rounded));
+    return LocalMoment{utcAt(rounded + qint64(offset) * 1000), offset};
+}
+
+QString dateText(QDate date) {
+    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
+}
+
+QString zoneName(const QTimeZone& zone) {
+    return QString::fromUtf8(zone.id());
+}
+
+QString minuteWithOffset(QTime time, int offsetSeconds) {
+    return QStringLiteral("%1 (UTC%2)")
+        .arg(time.toString(QStringLiteral("HH:mm")), offsetText(offsetSeconds));
+}
+
+// The clock change that skipped a reading: the offsets before and after it.
+struct ClockJump {
+    int before = 0;
+    int after = 0;
+    bool summerTimeBegan = false;
+};
+
+std::optional<ClockJump> jumpOver(QDate date, QTime time, const QTimeZone& zone) {
+    if (!zone.hasTransitions())
+        return std::nullopt;
+    const qint64 reading = QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch();
+    const auto transitions =
+        zone.transitions(utcAt(reading - 2 * kMsecsPerDay), utcAt(reading + 2 * kMsecsPerDay));
+    for (const QTimeZone::OffsetData& transition : transitions) {
+        const qint64 at = transition.atUtc.toMSecsSinceEpoch();
+        const QDateTime justBefore = utcAt(at - 1);
+        ClockJump jump{zone.offsetFromUtc(justBefore), transition.offsetFromUtc, false};
+        if (reading >= at + qint64(jump.before) * 1000 &&
+            reading < at + qint64(jump.after) * 1000) {
+            jump.summerTimeBegan =
+                transition.daylightTimeOffset > 0 && zone.daylightTimeOffset(justBefore) == 0;
+            return jump;
+        }
+    }
+    return std::nullopt;
+}
+
+QString readingClause(const TimeReading& reading) {
+    return QStringLiteral("%1: %2").arg(positionText(reading), distanceText(reading));
+}
+
+} // namespace
+
+QString signName(int sign) {
+    if (sign < 1 || sign > kSignCount)
+        return QString();
+    return QString::fromLatin1(kSignNames[sign - 1]);
+}
+
+QString offsetText(int offsetSeconds) {
+    const QChar sign = offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+');
+    const int total = std::abs(offsetSeconds);
+    QString text = QStringLiteral("%1%2:%3")
+                       .arg(sign)
+                       .arg(total / 3600, 2, 10, QLatin1Char('0'))
+                       .arg(total / 60 % 60, 2, 10, QLatin1Char('0'));
+    if (total % 60 != 0)
+        text += QStringLiteral(":%1").arg(total % 60, 2, 10, QLatin1Char('0'));
+    return text;
+}
+
+QString isoMoment(const QDateTime& utc, const QTimeZone& zone) {
+    const LocalMoment local = localMoment(utc, zone);
+    return local.clock.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+           offsetText(local.offsetSeconds);
+}
+
+QString localMinuteText(const QDateTime& utc, const QTimeZone& zone) {
+    const LocalMoment local = localMoment(utc, zone);
+    return minuteWithOffset(local.clock.time(), local.offsetSeconds);
+}
+
+QString commandLineLine(const SignChange& change, const QTimeZone& zone) {
+    return signName(change.sign) + QLatin1Char('\t') + isoMoment(change.utc, zone);
+}
+
+QStringList commandLineLines(int year, const QTimeZone& zone) {
+    QStringList lines;
+    for (const SignChange& change : signChangesInYear(year, zone))
+        lines.append(commandLineLine(change, zone));
+    return lines;
+}
+
+std::optional<QString> yearArgumentError(const QString& argument) {
+    bool ok = false;
+    const int year = argument.trimmed().toInt(&ok);
+    if (!ok)
+        return QStringLiteral("Not a year: \"%1\" (give a year from %2 to %3).")
+            .arg(argument)
+            .arg(kFirstYear)
+            .arg(kLastYear);
+    if (!isSupportedYear(year))
+        return QStringLiteral("Year %1 is outside the years covered, %2 to %3.")
+            .arg(year)
+            .arg(kFirstYear)
+            .arg(kLastYear);
+    return std::nullopt;
+}
+
+std::optional<QString> zoneArgumentError(const QString& argument) {
+    if (!argument.isEmpty() && QTimeZone(argument.toUtf8()).isValid())
+        return std::nullopt;
+    return QStringLiteral(
+               "Unknown time zone: \"%1\" (give a time zone name such as Europe/London).")
+        .arg(argument);
+}
+
+QString arcText(int arcMinutes) {
+    return QStringLiteral("%1\u00B0%2\u2032")
+        .arg(arcMinutes / 60)
+        .arg(arcMinutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString durationText(qint64 msecs) {
+    const qint64 minutes = (std::abs(msecs) + 30000) / 60000;
+    if (minutes == 0)
+        return QStringLiteral("less than a minute");
+    const qint64 days = minutes / 1440;
+    const qint64 hours = minutes / 60 % 24;
+    const qint64 rest = minutes % 60;
+    if (days > 0)
+        return QStringLiteral("%1 d %2 h %3 min").arg(days).arg(hours).arg(rest);
+    if (hours > 0)
+        return QStringLiteral("%1 h %2 min").arg(hours).arg(rest);
+    return QStringLiteral("%1 min").arg(rest);
+}
+
+QString dayText(const DayReading& day, const QTimeZone& zone) {
+    const QString date = dateText(day.date);
+    if (!day.exists)
+        return QStringLiteral("%1 did not exist in %2: its clocks skipped that whole day.")
+            .arg(date, zoneName(zone));
+    if (day.changed)
+        return QStringLiteral("On %1 the Sun entered %2 at %3: born before then, the Sun was in "
+                              "%4; after, in %2.")
+            .arg(date, signName(day.signEntered), localMinuteText(day.change.utc, zone),
+                 signName(day.signLeft));
+    if (day.boundaryBefore)
+        return QStringLiteral("On %1 the Sun was in %2 all day: the day began %3 (%4) after it "
+                              "entered %2.")
+            .arg(date, signName(day.sign), arcText(day.arcMinutes), durationText(day.msecs));
+    return QStringLiteral("On %1 the Sun was in %2 all day: the day ended %3 (%4) before it "
+                          "entered %5.")
+        .arg(date, signName(day.sign), arcText(day.arcMinutes), durationText(day.msecs),
+             signName(day.boundary.sign));
+}
+
+QString positionText(const TimeReading& reading) {
+    return arcText(reading.arcMinutesInSign) + QLatin1Char(' ') + signName(reading.sign);
+}
+
+QString distanceText(const TimeReading& reading) {
+    return QStringLiteral("%1, %2 %3 it entered %4")
+        .arg(arcText(reading.arcMinutesToBoundary), durationText(reading.msecsToBoundary),
+             reading.boundaryBefore ? QStringLiteral("after") : QStringLiteral("before"),
+             signName(reading.boundary.sign));
+}
+
+QString timeText(QDate date, QTime time, const QTimeZone& zone,
+                 const QList<TimeReading>& readings) {
+    const QString clock = time.toString(QStringLiteral("HH:mm"));
+    const QString when = QStringLiteral("%1 on %2").arg(clock, dateText(date));
+    if (readings.isEmpty()) {
+        const std::optional<ClockJump> jump = jumpOver(date, time, zone);
+        if (!jump)
+            return QStringLiteral("No clock in %1 showed %2: that time did not exist there.")
+                .arg(zoneName(zone), when);
+        return QStringLiteral("No clock in %1 showed %2: the clocks went forward from UTC%3 "
+                              "to UTC%4%5 and skipped it.")
+            .arg(zoneName(zone), when, offsetText(jump->before), offsetText(jump->after),
+                 jump->summerTimeBegan ? QStringLiteral(" as summer time began") : QString());
+    }
+    if (readings.size() == 1) {
+        const TimeReading& only = readings.first();
+        return QStringLiteral("At %1 on %2 the Sun was at %3.")
+            .arg(minuteWithOffset(time, only.offsetSeconds), dateText(date), readingClause(only));
+    }
+    const TimeReading& first = readings.first();
+    const TimeReading& second = readings.at(1);
+    const bool summerTimeEnded = zone.isDaylightTime(first.utc) && !zone.isDaylightTime(second.utc);
+    return QStringLiteral("%1 happened twice in %2, as the clocks went back%3: at %4 the Sun "
+                          "was at %5; at %6 it was at %7.")
+        .arg(when, zoneName(zone),
+             summerTimeEnded ? QStringLiteral(" at the end of summer time") : QString(),
+             minuteWithOffset(time, first.offsetSeconds), readingClause(first),
+             minuteWithOffset(time, second.offsetSeconds), readingClause(second));
+}
+
+} // namespace Astro

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "birthmoment.h"
+#include "signchanges.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <QTimeZone>
+
+#include <optional>
+
+// The English texts of the exact Sun, for the command line and the window. Moments are
+// rounded to the nearest second first; a time shown to the minute is that rounded
+// moment with its seconds dropped, so the two never disagree. Local times carry the
+// UTC offset in force at the moment (summer time included).
+namespace Astro {
+
+// "Aries" .. "Pisces" for 1..12.
+QString signName(int sign);
+
+// "+01:00", "-09:30", "+00:00"; "+00:19:32" for the odd historical offset with seconds.
+QString offsetText(int offsetSeconds);
+
+// The moment in the zone's offset at that moment, to the second:
+// "1966-03-21T01:53:05+00:00".
+QString isoMoment(const QDateTime& utc, const QTimeZone& zone);
+
+// "01:53 (UTC+00:00)": the local time to the minute and the offset in force.
+QString localMinuteText(const QDateTime& utc, const QTimeZone& zone);
+
+// One line of the command line's listing: "Aries<TAB>1966-03-21T01:53:05+00:00".
+QString commandLineLine(const SignChange& change, const QTimeZone& zone);
+
+// The twelve lines for a year in a zone (nothing for an unsupported year or zone).
+QStringList commandLineLines(int year, const QTimeZone& zone);
+
+// One-line complaints about command-line arguments; nothing when they are fine.
+std::optional<QString> yearArgumentError(const QString& argument);
+std::optional<QString> zoneArgumentError(const QString& argument);
+
+// "29°12′" (degree sign, prime) from whole arc-minutes.
+QString arcText(int arcMinutes);
+
+// "19 h 22 min", "3 d 5 h 2 min", "7 min", "less than a minute" (rounded to the minute).
+QString durationText(qint64 msecs);
+
+// A birth day without a time: when the Sun changed sign during it and what that means,
+// or the sign it stayed in and how far the day was from the nearest change.
+QString dayText(const DayReading& day, const QTimeZone& zone);
+
+// "29°12′ Pisces".
+QString positionText(const TimeReading& reading);
+
+// "0°48′, 19 h 22 min before it entered Aries" or "3°33′, 3 d 14 h 2 min after it
+// entered Scorpio".
+QString distanceText(const TimeReading& reading);
+
+// A birth time: one sentence per reading, or why there is none (the clocks skipped the
+// time) or two (it happened twice).
+QString timeText(QDate date, QTime time, const QTimeZone& zone, const QList<TimeReading>& readings);
+
+} // namespace Astro

@@ -1,0 +1,239 @@
+#include "astrotexts.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace {
+
+QDateTime utc(int y, int mo, int d, int h, int mi, int s, int ms = 0) {
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms), Qt::UTC);
+}
+
+Astro::SignChange change(int sign, const QDateTime& at) {
+    return Astro::SignChange{sign, at, 0.0};
+}
+
+} // namespace
+
+class TestAstroTexts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandLineLine_data();
+    void commandLineLine();
+    void yearListing();
+    void offsets_data();
+    void offsets();
+    void argumentErrors_data();
+    void argumentErrors();
+    void arcsAndDurations();
+    void dayTexts();
+    void minuteAgreesWithSecond();
+    void readingTexts();
+    void clockChangeTexts();
+};
+
+void TestAstroTexts::commandLineLine_data() {
+    QTest::addColumn<QByteArray>("zoneId");
+    QTest::addColumn<QDateTime>("moment");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("UTC") << QByteArray("UTC") << utc(1966, 3, 21, 1, 53, 5)
+                         << QStringLiteral("Aries\t1966-03-21T01:53:05+00:00");
+    QTest::newRow("rounds up at half a second")
+        << QByteArray("UTC") << utc(1966, 3, 21, 1, 53, 59, 500)
+        << QStringLiteral("Aries\t1966-03-21T01:54:00+00:00");
+    QTest::newRow("rounds down below half") << QByteArray("UTC") << utc(1966, 3, 21, 1, 53, 59, 499)
+                                            << QStringLiteral("Aries\t1966-03-21T01:53:59+00:00");
+    QTest::newRow("summer time offset")
+        << QByteArray("Europe/London") << utc(2024, 6, 20, 20, 50, 59, 690)
+        << QStringLiteral("Aries\t2024-06-20T21:51:00+01:00");
+    QTest::newRow("next local day, UTC+14")
+        << QByteArray("Pacific/Kiritimati") << utc(2024, 6, 20, 20, 50, 59, 690)
+        << QStringLiteral("Aries\t2024-06-21T10:51:00+14:00");
+    QTest::newRow("previous local day, UTC-11")
+        << QByteArray("Pacific/Pago_Pago") << utc(2024, 3, 20, 3, 6, 24, 100)
+        << QStringLiteral("Aries\t2024-03-19T16:06:24-11:00");
+    QTest::newRow("half-hour zone, before 1970")
+        << QByteArray("Asia/Kolkata") << utc(1966, 3, 21, 1, 53, 5, 600)
+        << QStringLiteral("Aries\t1966-03-21T07:23:06+05:30");
+}
+
+void TestAstroTexts::commandLineLine() {
+    QFETCH(QByteArray, zoneId);
+    QFETCH(QDateTime, moment);
+    QFETCH(QString, line);
+    QCOMPARE(Astro::commandLineLine(change(1, moment), QTimeZone(zoneId)), line);
+}
+
+// A year's listing: twelve lines in calendar order, each naming its sign and a moment
+// that reads back to the computed one (to the rounding), in the zone's offset then.
+void TestAstroTexts::yearListing() {
+    const QTimeZone zone("Europe/London");
+    const QStringList lines = Astro::commandLineLines(2024, zone);
+    const QList<Astro::SignChange> changes = Astro::signChangesInYear(2024, zone);
+    QCOMPARE(lines.size(), 12);
+    const QRegularExpression form(QStringLiteral(
+        "^([A-Za-z]+)\\t(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)([+-]\\d\\d:\\d\\d)$"));
+    for (int i = 0; i < 12; ++i) {
+        const QRegularExpressionMatch m = form.match(lines.at(i));
+        QVERIFY2(m.hasMatch(), qPrintable(lines.at(i)));
+        QCOMPARE(m.captured(1), Astro::signName(changes.at(i).sign));
+        const QDateTime shown = QDateTime::fromString(m.captured(2) + m.captured(3), Qt::ISODate);
+        QVERIFY(std::abs(shown.msecsTo(changes.at(i).utc)) <= 500);
+        QCOMPARE(m.captured(3), Astro::offsetText(zone.offsetFromUtc(changes.at(i).utc)));
+    }
+    QCOMPARE(lines.first().section(QLatin1Char('\t'), 0, 0), QStringLiteral("Aquarius"));
+    QCOMPARE(lines.last().section(QLatin1Char('\t'), 0, 0), QStringLiteral("Capricorn"));
+    QVERIFY(Astro::commandLineLines(1899, zone).isEmpty());
+}
+
+void TestAstroTexts::offsets_data() {
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0 << QStringLiteral("+00:00");
+    QTest::newRow("India") << 19800 << QStringLiteral("+05:30");
+    QTest::newRow("Marquesas") << -34200 << QStringLiteral("-09:30");
+    QTest::newRow("Kiritimati") << 50400 << QStringLiteral("+14:00");
+    QTest::newRow("Amsterdam 1930") << 1172 << QStringLiteral("+00:19:32");
+}
+
+void TestAstroTexts::offsets() {
+    QFETCH(int, seconds);
+    QFETCH(QString, text);
+    QCOMPARE(Astro::offsetText(seconds), text);
+}
+
+void TestAstroTexts::argumentErrors_data() {
+    QTest::addColumn<bool>("isYear");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("first year") << true << QStringLiteral("1900") << false;
+    QTest::newRow("year after") << true << QStringLiteral("2051") << true;
+    QTest::newRow("not a number") << true << QStringLiteral("19x6") << true;
+    QTest::newRow("zone") << false << QStringLiteral("America/New_York") << false;
+    QTest::newRow("unknown zone") << false << QStringLiteral("Mars/Olympus") << true;
+    QTest::newRow("empty zone") << false << QString() << true;
+}
+
+void TestAstroTexts::argumentErrors() {
+    QFETCH(bool, isYear);
+    QFETCH(QString, argument);
+    QFETCH(bool, refused);
+    const std::optional<QString> error =
+        isYear ? Astro::yearArgumentError(argument) : Astro::zoneArgumentError(argument);
+    QCOMPARE(error.has_value(), refused);
+    if (error) {
+        QVERIFY(!error->contains(QLatin1Char('\n')));
+        QVERIFY(error->contains(argument));
+    }
+}
+
+void TestAstroTexts::arcsAndDurations() {
+    QCOMPARE(Astro::arcText(0), QStringLiteral("0\u00B000\u2032"));
+    QCOMPARE(Astro::arcText(48), QStringLiteral("0\u00B048\u2032"));
+    QCOMPARE(Astro::arcText(1752), QStringLiteral("29\u00B012\u2032"));
+    const qint64 minute = 60000;
+    QCOMPARE(Astro::durationText(29999), QStringLiteral("less than a minute"));
+    QCOMPARE(Astro::durationText(30000), QStringLiteral("1 min"));
+    QCOMPARE(Astro::durationText((19 * 60 + 22) * minute), QStringLiteral("19 h 22 min"));
+    QCOMPARE(Astro::durationText(((3 * 24 + 5) * 60 + 2) * minute - 20000),
+             QStringLiteral("3 d 5 h 2 min"));
+}
+
+void TestAstroTexts::dayTexts() {
+    const QTimeZone zone("UTC");
+    Astro::DayReading changed;
+    changed.date = QDate(1966, 3, 21);
+    changed.changed = true;
+    changed.signLeft = 12;
+    changed.signEntered = 1;
+    changed.change = change(1, utc(1966, 3, 21, 1, 53, 5));
+    QCOMPARE(Astro::dayText(changed, zone),
+             QStringLiteral("On 21 March 1966 the Sun entered Aries at 01:53 (UTC+00:00): born "
+                            "before then, the Sun was in Pisces; after, in Aries."));
+
+    Astro::DayReading early;
+    early.date = QDate(1990, 4, 24);
+    early.sign = 2;
+    early.boundaryBefore = true;
+    early.boundary = change(2, utc(1990, 4, 20, 14, 27, 0));
+    early.arcMinutes = 212;
+    early.msecs = ((3 * 24 + 9) * 60 + 33) * 60000LL;
+    QCOMPARE(Astro::dayText(early, zone),
+             QStringLiteral("On 24 April 1990 the Sun was in Taurus all day: the day began "
+                            "3\u00B032\u2032 (3 d 9 h 33 min) after it entered Taurus."));
+
+    Astro::DayReading late = early;
+    late.boundaryBefore = false;
+    late.boundary = change(3, utc(1990, 5, 21, 13, 37, 0));
+    QVERIFY(Astro::dayText(late, zone)
+                .contains(QStringLiteral("the day ended 3\u00B032\u2032 "
+                                         "(3 d 9 h 33 min) before it "
+                                         "entered Gemini.")));
+
+    Astro::DayReading skipped;
+    skipped.date = QDate(2011, 12, 30);
+    skipped.exists = false;
+    QCOMPARE(Astro::dayText(skipped, QTimeZone("Pacific/Apia")),
+             QStringLiteral("30 December 2011 did not exist in Pacific/Apia: its clocks "
+                            "skipped that whole day."));
+}
+
+// The minute in a sentence is the listed second with its seconds dropped, so a change
+// at 01:53:59.6 is "01:54" in the sentence and "01:54:00" in the listing.
+void TestAstroTexts::minuteAgreesWithSecond() {
+    const QTimeZone zone("Europe/Paris");
+    const QDateTime moment = utc(2022, 12, 21, 21, 48, 59, 600);
+    QCOMPARE(Astro::localMinuteText(moment, zone), QStringLiteral("22:49 (UTC+01:00)"));
+    QCOMPARE(Astro::isoMoment(moment, zone), QStringLiteral("2022-12-21T22:49:00+01:00"));
+}
+
+void TestAstroTexts::readingTexts() {
+    Astro::TimeReading reading;
+    reading.sign = 12;
+    reading.arcMinutesInSign = 1752;
+    reading.boundaryBefore = false;
+    reading.boundary = change(1, utc(1966, 3, 21, 1, 53, 5));
+    reading.arcMinutesToBoundary = 48;
+    reading.msecsToBoundary = (19 * 60 + 22) * 60000LL;
+    reading.offsetSeconds = 0;
+    QCOMPARE(Astro::positionText(reading), QStringLiteral("29\u00B012\u2032 Pisces"));
+    QCOMPARE(Astro::distanceText(reading),
+             QStringLiteral("0\u00B048\u2032, 19 h 22 min before it entered Aries"));
+    QCOMPARE(Astro::timeText(QDate(1966, 3, 20), QTime(6, 31), QTimeZone("UTC"), {reading}),
+             QStringLiteral("At 06:31 (UTC+00:00) on 20 March 1966 the Sun was at 29\u00B012\u2032 "
+                            "Pisces: 0\u00B048\u2032, 19 h 22 min before it entered Aries."));
+
+    reading.sign = 8;
+    reading.arcMinutesInSign = 213;
+    reading.boundaryBefore = true;
+    reading.boundary = change(8, utc(2024, 10, 22, 22, 14, 44));
+    reading.arcMinutesToBoundary = 213;
+    QCOMPARE(Astro::distanceText(reading),
+             QStringLiteral("3\u00B033\u2032, 19 h 22 min after it entered Scorpio"));
+}
+
+void TestAstroTexts::clockChangeTexts() {
+    const QTimeZone london("Europe/London");
+    const QString gap = Astro::timeText(QDate(2024, 3, 31), QTime(1, 30), london, {});
+    QCOMPARE(gap, QStringLiteral("No clock in Europe/London showed 01:30 on 31 March 2024: the "
+                                 "clocks went forward from UTC+00:00 to UTC+01:00 as summer time "
+                                 "began and skipped it."));
+
+    const auto twice = Astro::readTime(QDate(2024, 10, 27), QTime(1, 30), london);
+    QVERIFY(twice && twice->size() == 2);
+    const QString repeated = Astro::timeText(QDate(2024, 10, 27), QTime(1, 30), london, *twice);
+    QVERIFY2(repeated.startsWith(QStringLiteral("01:30 on 27 October 2024 happened twice in "
+                                                "Europe/London, as the clocks went back at the "
+                                                "end of summer time: at 01:30 (UTC+01:00) the Sun "
+                                                "was at ")),
+             qPrintable(repeated));
+    QVERIFY(repeated.contains(QStringLiteral("; at 01:30 (UTC+00:00) it was at ")));
+    QVERIFY(repeated.contains(Astro::positionText(twice->at(0))));
+    QVERIFY(repeated.contains(Astro::positionText(twice->at(1))));
+}
+
+QTEST_GUILESS_MAIN(TestAstroTexts)
+#include "tst_astrotexts.moc"
