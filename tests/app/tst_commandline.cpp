@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,25 @@ private slots:
             << args("-platform offscreen") << int(A::StartProgram) << "";
         QTest::newRow("session restart") << args("-session 1234_5") << int(A::StartProgram) << "";
         QTest::newRow("toolkit flag") << args("-reverse") << int(A::StartProgram) << "";
+        QTest::newRow("sun changes") << args("--sun-changes 1966 --time-zone UTC")
+                                     << int(A::ShowListing) << "Aries\t1966-03-21T01:52:53+00:00\n";
+        QTest::newRow("zone first") << args("--time-zone Pacific/Kiritimati --sun-changes 2050")
+                                    << int(A::ShowListing) << "+14:00\n";
+        QTest::newRow("help wins over a listing")
+            << args("--sun-changes 2000 --help") << int(A::ShowHelp) << "--time-zone <zone>";
+        QTest::newRow("year before 1900") << args("--sun-changes 1899") << int(A::Refuse) << "1899";
+        QTest::newRow("year after 2050") << args("--sun-changes 2051") << int(A::Refuse) << "2051";
+        QTest::newRow("not a year") << args("--sun-changes 19x6") << int(A::Refuse) << "19x6";
+        QTest::newRow("no year") << args("--sun-changes") << int(A::Refuse) << "sun-changes";
+        QTest::newRow("unknown zone") << args("--sun-changes 2000 --time-zone Mars/Olympus")
+                                      << int(A::Refuse) << "Mars/Olympus";
+        QTest::newRow("empty zone")
+            << QStringList{"solvanta", "--sun-changes", "2000", "--time-zone", ""} << int(A::Refuse)
+            << "time zone";
+        QTest::newRow("zone alone") << args("--time-zone UTC") << int(A::Refuse) << "--sun-changes";
+        QTest::newRow("a year with a line break")
+            << QStringList{"solvanta", "--sun-changes", "19\n66"} << int(A::Refuse)
+            << "19\\u000a66";
     }
     void parses() {
         QFETCH(QStringList, arguments);
@@ -65,6 +85,62 @@ private slots:
         if (command.action == CommandLine::Action::Refuse) {
             QVERIFY(command.output.startsWith(QStringLiteral("solvanta: ")));
             QVERIFY(!command.output.contains(QLatin1Char('\n')));
+        }
+    }
+
+    // The listing: twelve lines in calendar order, each one moment of the year in
+    // the zone asked for; the same instants whatever the zone.
+    void sunChangesListing_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("offset"); // the offset of the Aquarius line
+        QTest::newRow("1900 UTC") << 1900 << "UTC"
+                                  << "+00:00";
+        QTest::newRow("1966 London") << 1966 << "Europe/London"
+                                     << "+00:00";
+        QTest::newRow("2024 Kiritimati, UTC+14") << 2024 << "Pacific/Kiritimati"
+                                                 << "+14:00";
+        QTest::newRow("2024 Pago Pago, UTC-11") << 2024 << "Pacific/Pago_Pago"
+                                                << "-11:00";
+        QTest::newRow("2050 New York") << 2050 << "America/New_York"
+                                       << "-05:00";
+    }
+    void sunChangesListing() {
+        QFETCH(int, year);
+        QFETCH(QString, zone);
+        QFETCH(QString, offset);
+        const QStringList arguments{"solvanta", "--sun-changes", QString::number(year),
+                                    "--time-zone", zone};
+        const CommandLine local = ParseCommandLine(arguments);
+        const CommandLine utc = ParseCommandLine(
+            {"solvanta", "--sun-changes", QString::number(year), "--time-zone", "UTC"});
+        QCOMPARE(local.action, CommandLine::Action::ShowListing);
+        QVERIFY(local.output.endsWith(QLatin1Char('\n')));
+        const QStringList lines = local.output.chopped(1).split(QLatin1Char('\n'));
+        const QStringList utcLines = utc.output.chopped(1).split(QLatin1Char('\n'));
+        const QStringList signs{"Aquarius", "Pisces",  "Aries",       "Taurus",
+                                "Gemini",   "Cancer",  "Leo",         "Virgo",
+                                "Libra",    "Scorpio", "Sagittarius", "Capricorn"};
+        QCOMPARE(lines.size(), 12);
+        QVERIFY2(lines.first().endsWith(offset), qPrintable(lines.first()));
+        const QRegularExpression line(
+            QStringLiteral(R"(^([A-Za-z]+)\t(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)$)"));
+        QDateTime previous;
+        for (int i = 0; i < 12; ++i) {
+            const QRegularExpressionMatch match = line.match(lines.at(i));
+            QVERIFY2(match.hasMatch(), qPrintable(lines.at(i)));
+            QCOMPARE(match.captured(1), signs.at(i));
+            const QDateTime moment = QDateTime::fromString(match.captured(2), Qt::ISODate);
+            QVERIFY(moment.isValid());
+            QCOMPARE(moment.date().year(), year); // the zone's calendar year
+            if (previous.isValid())
+                QVERIFY(previous < moment);
+            previous = moment;
+            // The same instant as the UTC listing's line for that sign.
+            const QDateTime inUtc =
+                QDateTime::fromString(utcLines.at(i).section(QLatin1Char('\t'), 1), Qt::ISODate);
+            QVERIFY(utcLines.at(i).startsWith(signs.at(i) + QLatin1Char('\t')));
+            QCOMPARE(inUtc.toMSecsSinceEpoch(), moment.toMSecsSinceEpoch());
         }
     }
 
@@ -118,6 +194,17 @@ private slots:
                                    << "";
         QTest::newRow("unknown option") << "--nonsense" << 2 << ""
                                         << "solvanta: Unknown option 'nonsense'.";
+        QTest::newRow("sun changes in the system's zone")
+            << "--sun-changes 1966" << 0 << "Aquarius\t1966-01-20T21:19:39+09:00\nPisces\t"
+            << "";
+        QTest::newRow("sun changes, UTC")
+            << "--sun-changes 2050 --time-zone UTC" << 0 << "Aquarius\t2050-01-19T21:33:58+00:00\n"
+            << "";
+        QTest::newRow("sun changes, year out of range") << "--sun-changes 1850" << 2 << ""
+                                                        << "solvanta: Year 1850 is outside";
+        QTest::newRow("sun changes, unknown zone")
+            << "--sun-changes 2000 --time-zone Nowhere/Land" << 2 << ""
+            << "solvanta: Unknown time zone: \"Nowhere/Land\"";
     }
     void programWithoutADisplay() {
         QFETCH(QString, arguments);
@@ -146,6 +233,7 @@ private:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path() + QStringLiteral("/runtime"));
         env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
         env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("TZ"), QStringLiteral("Asia/Tokyo")); // the system's zone
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(SOLVANTA_PROGRAM), arguments);
         Run run;

@@ -83,7 +83,7 @@ echo "Depends: $depends"
 # Package names only: alternatives and version constraints dropped.
 tr ',|' '\n' <<<"$depends" | sed 's/(.*)//; s/:any//; s/[[:space:]]//g' | sed '/^$/d' |
   sort -u >"$tmp/depends"
-for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core; do
+for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 liberfa1 fonts-dejavu-core; do
   grep -qx "$p" "$tmp/depends" || fail "Depends lacks $p"
 done
 

@@ -1,10 +1,12 @@
 #include "commandline.h"
 
+#include "astrotexts.h"
 #include "solvanta_config.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTimeZone>
 
 #include <cstdio>
 #include <memory>
@@ -36,6 +38,44 @@ QString helpText(const QCommandLineParser& parser, const QStringList& arguments)
     return parser.helpText();
 }
 
+// An argument quoted back in a one-line message: control characters (a newline
+// among them) are shown as escapes, so that the message stays one line.
+QString oneLine(const QString& text) {
+    QString line;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            line += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            line += c;
+    }
+    return line;
+}
+
+// The zone the listing is given in when none is named: the system's, or UTC
+// where the system's cannot be read.
+QTimeZone defaultZone() {
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    return zone.isValid() ? zone : QTimeZone::utc();
+}
+
+// The twelve moments of a year, or why there are none.
+template <typename Refuse>
+CommandLine sunChangesListing(const QString& year, const std::optional<QString>& zoneName,
+                              const Refuse& refuse) {
+    if (const std::optional<QString> problem = Astro::yearArgumentError(year))
+        return refuse(*problem);
+    if (zoneName) {
+        if (const std::optional<QString> problem = Astro::zoneArgumentError(*zoneName))
+            return refuse(*problem);
+    }
+    const QTimeZone zone = zoneName ? QTimeZone(zoneName->toUtf8()) : defaultZone();
+    const QStringList lines = Astro::commandLineLines(year.trimmed().toInt(), zone);
+    if (lines.isEmpty())
+        return refuse(QStringLiteral("the moments of %1 could not be worked out.").arg(year));
+    return {CommandLine::Action::ShowListing, lines.join(QLatin1Char('\n')) + QLatin1Char('\n')};
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -46,6 +86,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption sunChanges(
+        QStringLiteral("sun-changes"),
+        QStringLiteral("Print the moments the Sun entered each sign in <year> (%1 to %2), "
+                       "one per line: the sign, a tab, the moment to the second with its "
+                       "UTC offset (ISO 8601).")
+            .arg(Astro::kFirstYear)
+            .arg(Astro::kLastYear),
+        QStringLiteral("year"));
+    const QCommandLineOption timeZone(
+        QStringLiteral("time-zone"),
+        QStringLiteral("The time zone of the moments --sun-changes prints, such as "
+                       "Europe/London or UTC (default: the system's)."),
+        QStringLiteral("zone"));
+    parser.addOption(sunChanges);
+    parser.addOption(timeZone);
     for (const char* name : kToolkitValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -60,7 +115,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QString program = programName(arguments);
     const auto refuse = [&program](const QString& why) {
         return CommandLine{CommandLine::Action::Refuse,
-                           QStringLiteral("%1: %2 (try '%1 --help')").arg(program, why)};
+                           QStringLiteral("%1: %2 (try '%1 --help')").arg(program, oneLine(why))};
     };
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
@@ -72,6 +127,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return refuse(QStringLiteral("unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(timeZone) && !parser.isSet(sunChanges))
+        return refuse(QStringLiteral("--time-zone goes with --sun-changes."));
+    if (parser.isSet(sunChanges))
+        return sunChangesListing(
+            parser.value(sunChanges),
+            parser.isSet(timeZone) ? std::optional(parser.value(timeZone)) : std::nullopt, refuse);
     return {};
 }
 
@@ -105,6 +166,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     switch (command.action) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
+    case CommandLine::Action::ShowListing:
         std::fputs(command.output.toLocal8Bit().constData(), stdout);
         return 0;
     case CommandLine::Action::Refuse:

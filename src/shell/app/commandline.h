@@ -7,12 +7,14 @@
 #include <optional>
 
 // What the command line asks for. The program itself takes no arguments; the
-// command line only answers questions that need no window.
+// command line only answers questions that need no window: help, the version,
+// and the moments the Sun changed sign in a year.
 struct CommandLine {
     enum class Action {
         StartProgram, // no option of ours: start the windows
         ShowHelp,     // print `output` and end with status 0
         ShowVersion,  // print `output` and end with status 0
+        ShowListing,  // print `output` (the sun-sign changes) and end with status 0
         Refuse,       // print `output` (one line) on standard error, end with status 2
     };
     Action action = Action::StartProgram;
