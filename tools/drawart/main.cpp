@@ -49,9 +49,9 @@ const QString kFontFamily = QStringLiteral("DejaVu Sans");
 enum class Element { Fire, Earth, Air, Water };
 
 struct Sign {
-    const char *file;  // base file name
-    const char *name;  // name shown under the glyph
-    char32_t glyph;    // zodiac symbol
+    const char* file; // base file name
+    const char* name; // name shown under the glyph
+    char32_t glyph;   // zodiac symbol
     Element element;
 };
 
@@ -76,8 +76,7 @@ struct Accent {
     QColor second;
 };
 
-Accent accentFor(Element e)
-{
+Accent accentFor(Element e) {
     switch (e) {
     case Element::Fire:
         return {QColor(236, 110, 52), kDarkRed};
@@ -91,8 +90,7 @@ Accent accentFor(Element e)
     return {kLavender, kLavender};
 }
 
-QColor withAlpha(QColor c, int alpha)
-{
+QColor withAlpha(QColor c, int alpha) {
     c.setAlpha(alpha);
     return c;
 }
@@ -102,23 +100,21 @@ QColor withAlpha(QColor c, int alpha)
 // is scaled for the larger variant so both are drawn, not resampled.
 
 constexpr double kSide = 200.0;
-const QPointF kCentre(100.0, 84.0);  // centre of the ring and the glyph
+const QPointF kCentre(100.0, 84.0); // centre of the ring and the glyph
 constexpr double kRingRadius = 62.0;
-constexpr double kDotRadius = 71.0;   // the twelve position dots around the ring
-constexpr double kGlyphBox = 78.0;    // the glyph is scaled to fit this square
+constexpr double kDotRadius = 71.0; // the twelve position dots around the ring
+constexpr double kGlyphBox = 78.0;  // the glyph is scaled to fit this square
 constexpr double kNameBaseline = 184.0;
 constexpr double kNameMaxWidth = 180.0;
 constexpr double kNamePixelSize = 21.0;
 
 // A uniform number in [0, 1) built from the raw generator output, so the
 // sequence does not depend on the standard library's distributions.
-double unit(std::mt19937 &gen)
-{
+double unit(std::mt19937& gen) {
     return static_cast<double>(gen()) / 4294967296.0;
 }
 
-void drawStars(QPainter &p, int signNumber)
-{
+void drawStars(QPainter& p, int signNumber) {
     std::mt19937 gen(static_cast<std::mt19937::result_type>(signNumber));
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 48; ++i) {
@@ -133,15 +129,13 @@ void drawStars(QPainter &p, int signNumber)
 }
 
 // Path of a text run with its baseline starting at the origin.
-QPainterPath textPath(const QString &text, const QFont &font)
-{
+QPainterPath textPath(const QString& text, const QFont& font) {
     QPainterPath path;
     path.addText(QPointF(0, 0), font, text);
     return path;
 }
 
-void drawSign(QPainter &p, const Sign &sign, int signNumber)
-{
+void drawSign(QPainter& p, const Sign& sign, int signNumber) {
     const Accent accent = accentFor(sign.element);
 
     p.fillRect(QRectF(0, 0, kSide, kSide), kIndigo);
@@ -217,8 +211,8 @@ void drawSign(QPainter &p, const Sign &sign, int signNumber)
         font.setPixelSize(100);
         const QString name = QString::fromUtf8(sign.name);
         const double advanceAt100 = QFontMetricsF(font).horizontalAdvance(name);
-        const double size =
-            std::min(kNamePixelSize, kNamePixelSize * kNameMaxWidth / (advanceAt100 * kNamePixelSize / 100.0));
+        const double size = std::min(kNamePixelSize, kNamePixelSize * kNameMaxWidth /
+                                                         (advanceAt100 * kNamePixelSize / 100.0));
         const double scale = size / 100.0;
         const double width = advanceAt100 * scale;
         QTransform t;
@@ -232,8 +226,7 @@ void drawSign(QPainter &p, const Sign &sign, int signNumber)
     }
 }
 
-bool writeSign(const QDir &out, const Sign &sign, int signNumber, int factor)
-{
+bool writeSign(const QDir& out, const Sign& sign, int signNumber, int factor) {
     const int px = static_cast<int>(kSide) * factor;
     QImage image(px, px, QImage::Format_RGB32);
     image.fill(kIndigo);
@@ -244,8 +237,9 @@ bool writeSign(const QDir &out, const Sign &sign, int signNumber, int factor)
         p.scale(factor, factor);
         drawSign(p, sign, signNumber);
     }
-    const QString file = QString::fromUtf8(sign.file) + (factor == 1 ? QString() : QStringLiteral("@%1x").arg(factor))
-                         + QStringLiteral(".jpg");
+    const QString file = QString::fromUtf8(sign.file) +
+                         (factor == 1 ? QString() : QStringLiteral("@%1x").arg(factor)) +
+                         QStringLiteral(".jpg");
     const QString path = out.filePath(file);
     // Optimised Huffman tables: smaller files at the same quality, no change
     // to the decoded pixels.
@@ -272,53 +266,53 @@ constexpr double kUnits = 256.0;
 constexpr double kSquareInset = 8.0;
 constexpr double kSquareRadius = 52.0;
 constexpr double kDiscX = 128.0, kDiscY = 128.0, kDiscR = 78.0;
-constexpr double kBiteX = 100.0, kBiteR = 76.0;  // circle taken out of the right half
-constexpr double kGap = 16.0;                    // indigo gap between the halves
+constexpr double kBiteX = 100.0, kBiteR = 76.0; // circle taken out of the right half
+constexpr double kGap = 16.0;                   // indigo gap between the halves
 constexpr double kLineTop = 30.0, kLineBottom = 226.0, kLineWidth = 5.0;
-}  // namespace icon
+} // namespace icon
 
-QString hex(const QColor &c)
-{
+QString hex(const QColor& c) {
     return c.name(QColor::HexRgb).toUpper();
 }
 
-QString iconSvg()
-{
+QString iconSvg() {
     using namespace icon;
     const double side = kUnits - 2 * kSquareInset;
     const double rightEdge = kDiscX + kGap / 2;
     QString s;
     QTextStream o(&s);
-    o << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
+    o << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 "
+         "256\">\n"
       << "  <title>Solvanta</title>\n"
       << "  <defs>\n"
       << "    <clipPath id=\"right-half\">\n"
-      << "      <rect x=\"" << rightEdge << "\" y=\"0\" width=\"" << kUnits - rightEdge << "\" height=\"256\"/>\n"
+      << "      <rect x=\"" << rightEdge << "\" y=\"0\" width=\"" << kUnits - rightEdge
+      << "\" height=\"256\"/>\n"
       << "    </clipPath>\n"
       << "  </defs>\n"
-      << "  <rect x=\"" << kSquareInset << "\" y=\"" << kSquareInset << "\" width=\"" << side << "\" height=\""
-      << side << "\" rx=\"" << kSquareRadius << "\" ry=\"" << kSquareRadius << "\" fill=\"" << hex(kIndigo)
-      << "\"/>\n"
-      << "  <circle cx=\"" << kDiscX << "\" cy=\"" << kDiscY << "\" r=\"" << kDiscR << "\" fill=\"" << hex(kPeach)
-      << "\"/>\n"
-      << "  <circle cx=\"" << kBiteX << "\" cy=\"" << kDiscY << "\" r=\"" << kBiteR << "\" fill=\"" << hex(kIndigo)
-      << "\" clip-path=\"url(#right-half)\"/>\n"
-      << "  <rect x=\"" << kDiscX - kGap / 2 << "\" y=\"" << kDiscY - kDiscR - 1 << "\" width=\"" << kGap
-      << "\" height=\"" << 2 * kDiscR + 2 << "\" fill=\"" << hex(kIndigo) << "\"/>\n"
-      << "  <line x1=\"" << kDiscX << "\" y1=\"" << kLineTop << "\" x2=\"" << kDiscX << "\" y2=\"" << kLineBottom
-      << "\" stroke=\"" << hex(kLavender) << "\" stroke-width=\"" << kLineWidth
+      << "  <rect x=\"" << kSquareInset << "\" y=\"" << kSquareInset << "\" width=\"" << side
+      << "\" height=\"" << side << "\" rx=\"" << kSquareRadius << "\" ry=\"" << kSquareRadius
+      << "\" fill=\"" << hex(kIndigo) << "\"/>\n"
+      << "  <circle cx=\"" << kDiscX << "\" cy=\"" << kDiscY << "\" r=\"" << kDiscR << "\" fill=\""
+      << hex(kPeach) << "\"/>\n"
+      << "  <circle cx=\"" << kBiteX << "\" cy=\"" << kDiscY << "\" r=\"" << kBiteR << "\" fill=\""
+      << hex(kIndigo) << "\" clip-path=\"url(#right-half)\"/>\n"
+      << "  <rect x=\"" << kDiscX - kGap / 2 << "\" y=\"" << kDiscY - kDiscR - 1 << "\" width=\""
+      << kGap << "\" height=\"" << 2 * kDiscR + 2 << "\" fill=\"" << hex(kIndigo) << "\"/>\n"
+      << "  <line x1=\"" << kDiscX << "\" y1=\"" << kLineTop << "\" x2=\"" << kDiscX << "\" y2=\""
+      << kLineBottom << "\" stroke=\"" << hex(kLavender) << "\" stroke-width=\"" << kLineWidth
       << "\" stroke-linecap=\"round\"/>\n"
       << "</svg>\n";
     return s;
 }
 
-void paintIcon(QPainter &p)
-{
+void paintIcon(QPainter& p) {
     using namespace icon;
     p.setPen(Qt::NoPen);
     p.setBrush(kIndigo);
-    p.drawRoundedRect(QRectF(kSquareInset, kSquareInset, kUnits - 2 * kSquareInset, kUnits - 2 * kSquareInset),
-                      kSquareRadius, kSquareRadius);
+    p.drawRoundedRect(
+        QRectF(kSquareInset, kSquareInset, kUnits - 2 * kSquareInset, kUnits - 2 * kSquareInset),
+        kSquareRadius, kSquareRadius);
     p.setBrush(kPeach);
     p.drawEllipse(QPointF(kDiscX, kDiscY), kDiscR, kDiscR);
     p.save();
@@ -334,8 +328,7 @@ void paintIcon(QPainter &p)
     p.drawLine(QPointF(kDiscX, kLineTop), QPointF(kDiscX, kLineBottom));
 }
 
-bool writeIcon(const QDir &iconDir, int px)
-{
+bool writeIcon(const QDir& iconDir, int px) {
     QImage image(px, px, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
@@ -355,8 +348,7 @@ bool writeIcon(const QDir &iconDir, int px)
     return true;
 }
 
-bool writeSvg(const QDir &out)
-{
+bool writeSvg(const QDir& out) {
     const QString path = out.filePath(QStringLiteral("solvanta.svg"));
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -374,29 +366,28 @@ bool writeSvg(const QDir &out)
 
 // The pictures must come out in DejaVu Sans with its zodiac symbols; a
 // silent fallback to another font would change every picture.
-bool fontIsUsable()
-{
+bool fontIsUsable() {
     QFont font(kFontFamily);
     const QFontInfo info(font);
     if (info.family() != kFontFamily) {
-        std::fprintf(stderr, "drawart: font \"%s\" not found (got \"%s\")\n", qPrintable(kFontFamily),
-                     qPrintable(info.family()));
+        std::fprintf(stderr, "drawart: font \"%s\" not found (got \"%s\")\n",
+                     qPrintable(kFontFamily), qPrintable(info.family()));
         return false;
     }
     const QFontMetricsF metrics(font);
-    for (const Sign &sign : kSigns) {
+    for (const Sign& sign : kSigns) {
         if (!metrics.inFontUcs4(static_cast<uint>(sign.glyph))) {
-            std::fprintf(stderr, "drawart: %s lacks the symbol for %s\n", qPrintable(kFontFamily), sign.name);
+            std::fprintf(stderr, "drawart: %s lacks the symbol for %s\n", qPrintable(kFontFamily),
+                         sign.name);
             return false;
         }
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
