@@ -149,10 +149,15 @@ void SunChangesWindow::applyLook() {
         }
     }
 
-    // The table and the reading show all they hold without scrolling.
-    const int rows = table->verticalHeader()->defaultSectionSize() * Astro::kSignCount;
-    table->setFixedSize(kTableWidth, header->sizeHint().height() + rows + 2 * kFrameWidth);
-    m_ui->txtReading->setFixedHeight(QFontMetrics(m_ui->txtReading->font()).lineSpacing() * 6 +
+    // The table and the reading show all they hold without scrolling; the table is
+    // as wide as the window.
+    const int rowHeight = table->fontMetrics().height() + 6;
+    table->verticalHeader()->setMinimumSectionSize(rowHeight);
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table->setMinimumWidth(kTableWidth);
+    table->setFixedHeight(header->sizeHint().height() + rowHeight * Astro::kSignCount +
+                          2 * kFrameWidth);
+    m_ui->txtReading->setFixedHeight(QFontMetrics(m_ui->txtReading->font()).lineSpacing() * 4 +
                                      2 * kFrameWidth + 8);
 
     for (QFrame* frame : std::initializer_list<QFrame*>{table, m_ui->txtReading}) {
