@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
     WindowRegistry windows(platform, [](int) {});
     if (!StartApplication(platform, windows))
         return 1;
-    QAction* entry =
-        windows.inputWindow().findChild<QAction*>(QStringLiteral("mnuSunChanges"));
+    QAction* entry = windows.inputWindow().findChild<QAction*>(QStringLiteral("mnuSunChanges"));
     if (!entry)
         return 1;
 
