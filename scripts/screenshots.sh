@@ -156,3 +156,30 @@ xdotool key Return
 sleep 0.3
 xdotool key alt+x
 stop
+
+# --- Under openbox: "Sun Sign Changes", opened from the result window's Sun menu
+# on the searched date (20 January 1990), in a zone with summer time, with a time
+# of birth read ---
+TZ=Europe/Paris start openbox
+input=$(new_window "")
+result=$(search_cusp "$input" keep)
+xdotool key alt+s
+sleep 0.3
+xdotool key e
+sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
+sleep 0.4
+xdotool key alt+t
+xdotool type --delay 20 '09:15'
+xdotool key Return
+sleep 0.4
+shoot_framed "$sun" sun-changes.png
+xdotool key Escape
+sleep 0.3
+xdotool windowactivate --sync "$result"
+xdotool key alt+f
+sleep 0.3
+before=$(visible)
+xdotool key x
+exitscreen=$(new_window "$before")
+xdotool key alt+x
+stop

@@ -768,6 +768,55 @@ def exit_by_hidden_button(scenario):
     end_by_exit_button(program, exit_screen)
 
 
+# --------------------------------------------------------------------------
+# The Sun's sign changes
+# --------------------------------------------------------------------------
+
+
+def table_rows(table):
+    """A table's cells as a screen reader reads them, row by row."""
+    cells = [cell.name for cell in table.find_all("table cell")]
+    return [cells[i : i + 4] for i in range(0, len(cells), 4)]
+
+
+def sun_changes_window(scenario):
+    """Sun > Exact Sign Changes... by keyboard opens the window on the date chosen
+    in the input window, its table and reading read over the accessibility bus;
+    Escape closes it and leaves the input window alone. Opened again, it goes
+    with the input window into the exit sequence, which ends the program."""
+    if scenario.stored_reminder_date() is None:
+        scenario.store_reminder_date(harness.today())
+    program = harness.start_with_environment(scenario, "program", TZ="UTC")
+    window = program.window("input", timeout=20)
+    month_list, day_list, year_list = date_lists(window)
+    program.choose(window, month_list, "March")
+    program.choose(window, day_list, "21")
+    program.choose(window, year_list, "1966")
+
+    menu(program, window, "alt+s", "e")
+    sun = program.window("sun")
+    wait_for(lambda: program.kinds_on_screen() == ["input", "sun"], "the input and Sun windows")
+    table = sun.find("table", "Sign changes")
+    rows = wait_for(lambda: table_rows(table) if len(table_rows(table)) == 12 else None,
+                    "twelve rows in the table")
+    check_equal([row[0] for row in rows][:3], ["Aquarius", "Pisces", "Aries"], "first signs")
+    check_equal(rows[2], ["Aries", "1966-03-21", "01:52", "UTC+00:00"], "the Aries row")
+    check_equal(rows[11][:2], ["Capricorn", "1966-12-22"], "the Capricorn row")
+    reading = sun.find("text", "Where the Sun was").text()
+    check("the Sun entered Aries at 01:52" in reading, f"reading {reading!r}")
+    sun.find("combo box", "1966")  # the year chosen in the input window
+    program.keys(sun, "Escape")
+    wait_for(lambda: program.kinds_on_screen() == ["input"], "the input window alone")
+    program.no_message(0.3)
+
+    menu(program, window, "alt+s", "e")
+    program.window("sun")
+    menu(program, window, "alt+f", "x")
+    exit_screen = program.window("exit")
+    wait_for(lambda: program.kinds_on_screen() == ["exit"], "the exit screen alone")
+    end_by_exit_button(program, exit_screen)
+
+
 SCENARIOS = {
     function.__name__: function
     for function in (
@@ -785,6 +834,7 @@ SCENARIOS = {
         exit_from_result_menu,
         exit_from_result_close_box,
         exit_by_hidden_button,
+        sun_changes_window,
     )
 }
 
@@ -793,6 +843,7 @@ GROUPS = {
     "run": ["cusp_then_plain", "validation", "name_filter", "clipboard_kept"],
     "links": ["input_links", "result_links", "exit_screen_links"],
     "exits": ["exit_from_result_menu", "exit_from_result_close_box", "exit_by_hidden_button"],
+    "sun": ["sun_changes_window"],
 }
 
 import desktop  # noqa: E402  (the program on a desktop: stacking, activation, keyboard)

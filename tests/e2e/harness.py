@@ -46,6 +46,7 @@ WM_VARIABLE = "SOLVANTA_E2E_WM"
 WINDOW_MANAGERS = ("openbox",)
 APP_TITLE = "Solvanta"
 WINDOW_CAPTION = "Solvanta v1.0"
+SUN_CHANGES_TITLE = "Sun Sign Changes"
 
 
 class Failure(AssertionError):
@@ -891,7 +892,7 @@ class Program:
 
     def window(self, kind, timeout=10):
         """The one window of a kind on screen: 'input', 'result', 'exit',
-        'about' or 'message'."""
+        'about', 'sun' or 'message'."""
         return wait_for(
             lambda: self._window_of(kind), f"the {kind} window", timeout
         )
@@ -905,6 +906,8 @@ class Program:
     def kind_of(self, window):
         if window.name == APP_TITLE:
             return "message"
+        if window.name == SUN_CHANGES_TITLE:
+            return "sun"
         if window.name != WINDOW_CAPTION:
             return "other"
         names = {(n.role, n.name) for n in window.walk(6)}

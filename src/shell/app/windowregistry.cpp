@@ -5,6 +5,7 @@
 #include "inputwindow.h"
 #include "platform.h"
 #include "resultwindow.h"
+#include "sunchangeswindow.h"
 #include "weblinks.h"
 
 WindowRegistry::WindowRegistry(Platform& platform, Terminator terminate)
@@ -15,6 +16,7 @@ WindowRegistry::~WindowRegistry() {
     delete m_input.data();
     delete m_result.data();
     delete m_exit.data();
+    delete m_sunChanges.data();
 }
 
 InputWindow* WindowRegistry::loadedInputWindow() const {
@@ -26,6 +28,9 @@ ResultWindow* WindowRegistry::loadedResultWindow() const {
 ExitScreen* WindowRegistry::loadedExitScreen() const {
     return m_exit;
 }
+SunChangesWindow* WindowRegistry::loadedSunChangesWindow() const {
+    return m_sunChanges;
+}
 
 InputWindow& WindowRegistry::inputWindow() {
     if (!m_input) {
@@ -36,6 +41,7 @@ InputWindow& WindowRegistry::inputWindow() {
         connect(window, &InputWindow::linkRequested, this,
                 [this](Link link) { OpenLink(m_platform, link); });
         connect(window, &InputWindow::aboutRequested, this, [this, window] { showAbout(window); });
+        connect(window, &InputWindow::sunChangesRequested, this, [this] { showSunChanges(false); });
         connect(window, &InputWindow::unloading, this, [this, window] {
             if (m_input == window)
                 m_input = nullptr;
@@ -54,6 +60,7 @@ ResultWindow& WindowRegistry::resultWindow() {
         connect(window, &ResultWindow::linkRequested, this,
                 [this](Link link) { OpenLink(m_platform, link); });
         connect(window, &ResultWindow::aboutRequested, this, [this, window] { showAbout(window); });
+        connect(window, &ResultWindow::sunChangesRequested, this, [this] { showSunChanges(true); });
         connect(window, &ResultWindow::unloading, this, [this, window] {
             if (m_result == window)
                 m_result = nullptr;
@@ -79,6 +86,17 @@ ExitScreen& WindowRegistry::exitScreen() {
     return *m_exit;
 }
 
+SunChangesWindow& WindowRegistry::sunChangesWindow() {
+    if (!m_sunChanges) {
+        // A window of its own, owned by nobody: it stays while the window it was
+        // opened from gives way to another, and it never holds the program open.
+        m_sunChanges = new SunChangesWindow(m_platform);
+        m_sunChanges->setAttribute(Qt::WA_DeleteOnClose);
+        m_sunChanges->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    return *m_sunChanges;
+}
+
 namespace {
 
 // Shows a window in front as the one the user works in: it takes the keyboard,
@@ -100,7 +118,19 @@ void WindowRegistry::showInputWindow() {
 void WindowRegistry::showExitScreen() {
     if (m_ended)
         return;
+    // The program's main windows are gone: so is the window opened from them.
+    if (m_sunChanges)
+        m_sunChanges->close();
     showActive(exitScreen());
+}
+
+void WindowRegistry::showSunChanges(bool fromResult) {
+    if (m_ended)
+        return;
+    const BirthInput input = fromResult ? m_searched : inputWindow().birthInput();
+    SunChangesWindow& window = sunChangesWindow();
+    window.showDate(SunChangesWindow::startDate(input, m_platform.today()));
+    showActive(window);
 }
 
 void WindowRegistry::hideExitScreen() {
@@ -130,6 +160,7 @@ ResultModel& WindowRegistry::resultModel() {
 void WindowRegistry::handOverToResult() {
     if (m_ended)
         return;
+    m_searched = inputWindow().birthInput();
     inputWindow().hide();
     hideExitScreen();
     showActive(resultWindow());
@@ -169,7 +200,7 @@ void WindowRegistry::EndApplication() {
     // so a window may end the program from inside one of its own handlers.
     for (QWidget* window :
          {static_cast<QWidget*>(m_input.data()), static_cast<QWidget*>(m_result.data()),
-          static_cast<QWidget*>(m_exit.data())}) {
+          static_cast<QWidget*>(m_exit.data()), static_cast<QWidget*>(m_sunChanges.data())}) {
         if (window) {
             window->close();
             window->hide();

@@ -12,6 +12,7 @@ class ExitScreen;
 class InputWindow;
 class Platform;
 class ResultWindow;
+class SunChangesWindow;
 
 // Owns the program's windows. Each exists at most once: it is created on first use
 // (which runs its set-up), lives while hidden and is destroyed when unloaded. The
@@ -32,11 +33,13 @@ public:
     InputWindow& inputWindow();
     ResultWindow& resultWindow();
     ExitScreen& exitScreen();
+    SunChangesWindow& sunChangesWindow();
 
     // The windows if they are loaded, without loading them.
     InputWindow* loadedInputWindow() const;
     ResultWindow* loadedResultWindow() const;
     ExitScreen* loadedExitScreen() const;
+    SunChangesWindow* loadedSunChangesWindow() const;
 
     // Shows the input window in front, active (start-up and "Back").
     void showInputWindow();
@@ -47,6 +50,10 @@ public:
     // "&About Software": the About box, modal, above the window that asks, until it
     // is closed; that window has the keyboard again afterwards.
     void showAbout(QWidget* owner);
+    // Sun > "Exact Sign Changes...": the "Sun Sign Changes" window in front, active,
+    // on the date chosen in the input window (`fromResult` false) or the date of the
+    // search the result window shows. One window: asked again, it moves to the date.
+    void showSunChanges(bool fromResult);
 
     // Unloads every window (their unload handlers run), flushes the settings and
     // ends the process. Nothing is shown once it has been called.
@@ -68,6 +75,9 @@ private:
     QPointer<InputWindow> m_input;
     QPointer<ResultWindow> m_result;
     QPointer<ExitScreen> m_exit;
+    QPointer<SunChangesWindow> m_sunChanges;
+    // The input of the search whose result the result window shows.
+    BirthInput m_searched;
     bool m_ended = false;
     bool m_handingOver = false;
 };

@@ -140,6 +140,7 @@ void InputWindow::connectCommands() {
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->mnuAbout, &QAction::triggered, this, &InputWindow::aboutRequested);
+    connect(m_ui->mnuSunChanges, &QAction::triggered, this, &InputWindow::sunChangesRequested);
 
     const auto opens = [this](Link link) { return [this, link] { emit linkRequested(link); }; };
     connect(m_ui->mnuOnline, &QAction::triggered, this, opens(Link::HelpPage));

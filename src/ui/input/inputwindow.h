@@ -41,6 +41,8 @@ signals:
     void searchRequested();
     void linkRequested(Link link);
     void aboutRequested();
+    // Sun > "&Exact Sign Changes...".
+    void sunChangesRequested();
     // The window is being unloaded (close box, "E&xit", cmdExit or any close()).
     void unloading();
 

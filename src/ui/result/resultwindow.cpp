@@ -222,6 +222,7 @@ void ResultWindow::connectCommands() {
     connect(m_ui->mnuBack, &QAction::triggered, this, &ResultWindow::backRequested);
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->mnuAbout, &QAction::triggered, this, &ResultWindow::aboutRequested);
+    connect(m_ui->mnuSunChanges, &QAction::triggered, this, &ResultWindow::sunChangesRequested);
 
     const auto linkAction = [this](QAction* action, Link link) {
         connect(action, &QAction::triggered, this, [this, link] { emit linkRequested(link); });

@@ -64,6 +64,8 @@ signals:
     void backRequested();
     void linkRequested(Link link);
     void aboutRequested();
+    // Sun > "&Exact Sign Changes...".
+    void sunChangesRequested();
     // The window is being unloaded (close box, File > E&xit or any close()).
     void unloading();
 

@@ -1,0 +1,62 @@
+// Opening "Sun Sign Changes": from the input window's menu entry until the window
+// is exposed with its table filled, in-process with the recording platform. The
+// first opening in a run also reads the system's list of time zones; later ones
+// build the window anew (it is destroyed when closed). Prints each figure in ms.
+//
+//   bench_sunwindow [--reps N]      (needs a display: Xvfb or the offscreen platform)
+#include "fakeplatform.h"
+#include "inputwindow.h"
+#include "startup.h"
+#include "sunchangeswindow.h"
+#include "windowregistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTableWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int reps = 21;
+    const QStringList args = app.arguments();
+    if (const qsizetype at = args.indexOf(QStringLiteral("--reps")); at > 0 && at + 1 < args.size())
+        reps = std::max(1, args.at(at + 1).toInt());
+
+    FakePlatform platform;
+    WindowRegistry windows(platform, [](int) {});
+    if (!StartApplication(platform, windows))
+        return 1;
+    QAction* entry = windows.inputWindow().findChild<QAction*>(QStringLiteral("mnuSunChanges"));
+    if (!entry)
+        return 1;
+
+    std::vector<double> times;
+    for (int rep = 0; rep <= reps; ++rep) {
+        QElapsedTimer clock;
+        clock.start();
+        entry->trigger();
+        SunChangesWindow* window = windows.loadedSunChangesWindow();
+        if (!window || !QTest::qWaitForWindowExposed(window))
+            return 1;
+        const auto* table = window->findChild<QTableWidget*>(QStringLiteral("tblChanges"));
+        if (!table || table->item(11, 0)->text().isEmpty())
+            return 1;
+        const double ms = clock.nsecsElapsed() / 1e6;
+        if (rep == 0)
+            std::printf("first opening (reads the zone list): %.1f ms\n", ms);
+        else
+            times.push_back(ms);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("later openings: median %.1f ms, max %.1f ms (%d)\n", times[times.size() / 2],
+                times.back(), reps);
+    return 0;
+}

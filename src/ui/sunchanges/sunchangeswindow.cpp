@@ -1,0 +1,388 @@
+#include "sunchangeswindow.h"
+#include "ui_sunchangeswindow.h"
+
+#include "astrotexts.h"
+#include "birthmoment.h"
+#include "look.h"
+#include "platform.h"
+#include "signchanges.h"
+
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kFrameWidth = 2;
+constexpr int kTableWidth = 470;
+
+const QStringList& monthNames() {
+    static const QStringList names{
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return names;
+}
+
+// Every zone the system knows, once per run (reading them is the slow part of
+// building the window), with UTC and the system's own zone always among them (the
+// system may name its zone by an alias the list leaves out, such as "Etc/UTC").
+const QList<QByteArray>& zoneIds() {
+    static const QList<QByteArray> ids = [] {
+        QList<QByteArray> all = QTimeZone::availableTimeZoneIds();
+        for (const QByteArray& id : {QByteArray("UTC"), QTimeZone::systemTimeZoneId()}) {
+            if (!id.isEmpty() && !all.contains(id) && QTimeZone(id).isValid())
+                all.append(id);
+        }
+        std::sort(all.begin(), all.end());
+        return all;
+    }();
+    return ids;
+}
+
+// What the time box holds: nothing, a time of day, or text that is no time.
+struct TimeEntry {
+    enum class Kind { Empty, Time, Unreadable } kind = Kind::Empty;
+    QTime time;
+};
+
+TimeEntry readTimeBox(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
+    const QRegularExpressionMatch match = pattern.match(trimmed);
+    if (match.hasMatch()) {
+        const QTime time(match.captured(1).toInt(), match.captured(2).toInt());
+        if (time.isValid())
+            return {TimeEntry::Kind::Time, time};
+    }
+    return {TimeEntry::Kind::Unreadable, {}};
+}
+
+// The same day and month in the nearest year offered (28 February for the 29th in a
+// common year).
+QDate withinOfferedYears(QDate date) {
+    const int year = std::clamp(date.year(), Astro::kFirstYear, Astro::kLastYear);
+    const int lastDay = QDate(year, date.month(), 1).daysInMonth();
+    return QDate(year, date.month(), std::min(date.day(), lastDay));
+}
+
+QString unreadableTimeText(const QString& text) {
+    return QStringLiteral("\u201c%1\u201d is not a time of day. Type the hours and minutes of the "
+                          "birth, from 00:00 to 23:59 (for example 14:30), or leave the box "
+                          "empty if the time is not known.")
+        .arg(text.trimmed());
+}
+
+// A frame that shows which of the large controls has the keyboard: indigo like the
+// window around it, or the program's focus blue. Only the colour changes.
+void setFrameColour(QFrame* frame, const QColor& colour) {
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    frame->setPalette(palette);
+}
+
+} // namespace
+
+SunChangesWindow::SunChangesWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::SunChangesWindow>()), m_platform(platform) {
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Sun Sign Changes"));
+
+    applyLook();
+    fillLists();
+    connectCommands();
+
+    m_zone = QTimeZone(m_ui->cboZone->currentText().toLatin1());
+    fillTable();
+    showReading(Asked::No);
+    m_ui->cboYear->setFocus();
+}
+
+SunChangesWindow::~SunChangesWindow() = default;
+
+void SunChangesWindow::applyLook() {
+    Look::applyIndigoPalette(this);
+    setFont(Look::verdana(8.25));
+    m_ui->fraBirth->setFont(Look::verdana(8.25, true));
+    // Inside the bold-captioned frame everything goes back to regular.
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             m_ui->lblDay, m_ui->cboDay, m_ui->lblMonth, m_ui->cboMonth, m_ui->lblTime,
+             m_ui->txtTime, m_ui->lblReading, m_ui->txtReading})
+        field->setFont(Look::verdana(8.25));
+    for (QPushButton* button : {m_ui->cmdShow, m_ui->cmdClose})
+        button->setFont(Look::verdana(8.25, true));
+
+    // Hundreds of zones: the box is as wide as a long zone name, not the longest.
+    m_ui->cboZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_ui->cboZone->setMinimumContentsLength(26);
+
+    QTableWidget* table = m_ui->tblChanges;
+    table->setColumnCount(4);
+    table->setRowCount(Astro::kSignCount);
+    table->setHorizontalHeaderLabels({QStringLiteral("Sign"), QStringLiteral("Date"),
+                                      QStringLiteral("Time"), QStringLiteral("UTC offset")});
+    table->verticalHeader()->hide();
+    table->setWordWrap(false);
+    table->setCornerButtonEnabled(false);
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setHighlightSections(false);
+    for (int row = 0; row < Astro::kSignCount; ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            auto* cell = new QTableWidgetItem;
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            table->setItem(row, column, cell);
+        }
+    }
+
+    // The table and the reading show all they hold without scrolling; the table is
+    // as wide as the window.
+    const int rowHeight = table->fontMetrics().height() + 6;
+    table->verticalHeader()->setMinimumSectionSize(rowHeight);
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table->setMinimumWidth(kTableWidth);
+    table->setFixedHeight(header->sizeHint().height() + rowHeight * Astro::kSignCount +
+                          2 * kFrameWidth);
+    m_ui->txtReading->setFixedHeight(QFontMetrics(m_ui->txtReading->font()).lineSpacing() * 4 +
+                                     2 * kFrameWidth + 8);
+
+    for (QFrame* frame : std::initializer_list<QFrame*>{table, m_ui->txtReading}) {
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setLineWidth(kFrameWidth);
+        setFrameColour(frame, Look::kIndigo);
+        frame->installEventFilter(this);
+    }
+    m_ui->txtTime->installEventFilter(this);
+    m_ui->cboZone->lineEdit()->installEventFilter(this);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void SunChangesWindow::fillLists() {
+    for (int year = Astro::kFirstYear; year <= Astro::kLastYear; ++year)
+        m_ui->cboYear->addItem(QString::number(year));
+    m_ui->cboMonth->addItems(monthNames());
+    for (int day = 1; day <= 31; ++day)
+        m_ui->cboDay->addItem(QString::number(day));
+
+    QStringList zones;
+    zones.reserve(zoneIds().size());
+    for (const QByteArray& id : zoneIds())
+        zones.append(QString::fromLatin1(id));
+    m_ui->cboZone->addItems(zones);
+    const QByteArray system = QTimeZone::systemTimeZoneId();
+    int index = m_ui->cboZone->findText(QString::fromLatin1(system), Qt::MatchFixedString);
+    if (index < 0)
+        index = m_ui->cboZone->findText(QStringLiteral("UTC"), Qt::MatchFixedString);
+    m_ui->cboZone->setCurrentIndex(index);
+
+    auto* completer = new QCompleter(m_ui->cboZone->model(), m_ui->cboZone);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setMaxVisibleItems(12);
+    m_ui->cboZone->setCompleter(completer);
+
+    showDate(QDate(Astro::kFirstYear, 1, 1));
+}
+
+void SunChangesWindow::connectCommands() {
+    connect(m_ui->cboYear, &QComboBox::currentIndexChanged, this,
+            &SunChangesWindow::yearOrMonthChosen);
+    connect(m_ui->cboMonth, &QComboBox::currentIndexChanged, this,
+            &SunChangesWindow::yearOrMonthChosen);
+    connect(m_ui->cboDay, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_settingDate)
+            showReading(Asked::No);
+    });
+    connect(m_ui->cboZone, &QComboBox::currentIndexChanged, this, &SunChangesWindow::zoneChosen);
+    connect(m_ui->cboZone->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { zoneTyped(Asked::Yes); });
+    connect(m_ui->txtTime, &QLineEdit::returnPressed, this, [this] { showReading(Asked::Yes); });
+    connect(m_ui->cmdShow, &QPushButton::clicked, this, [this] { showReading(Asked::Yes); });
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+QDate SunChangesWindow::startDate(const BirthInput& input, QDate today) {
+    bool yearRead = false;
+    const int year = input.yearText.toInt(&yearRead);
+    const int month = input.monthIndex + 1;
+    if (!yearRead || !Astro::isSupportedYear(year) || month < 1 || month > 12)
+        return withinOfferedYears(today.isValid() ? today : QDate(Astro::kFirstYear, 1, 1));
+    const int day = std::max(1, input.dayIndex + 1);
+    return QDate(year, month, std::min(day, QDate(year, month, 1).daysInMonth()));
+}
+
+void SunChangesWindow::showDate(QDate date) {
+    if (!date.isValid())
+        return;
+    date = withinOfferedYears(date);
+    {
+        const QSignalBlocker noYear(m_ui->cboYear);
+        const QSignalBlocker noMonth(m_ui->cboMonth);
+        m_ui->cboYear->setCurrentIndex(date.year() - Astro::kFirstYear);
+        m_ui->cboMonth->setCurrentIndex(date.month() - 1);
+    }
+    m_settingDate = true;
+    yearOrMonthChosen();
+    m_ui->cboDay->setCurrentIndex(date.day() - 1);
+    m_settingDate = false;
+    if (m_zone.isValid()) {
+        fillTable();
+        showReading(Asked::No);
+    }
+}
+
+QDate SunChangesWindow::chosenDate() const {
+    return QDate(Astro::kFirstYear + m_ui->cboYear->currentIndex(),
+                 m_ui->cboMonth->currentIndex() + 1, m_ui->cboDay->currentIndex() + 1);
+}
+
+bool SunChangesWindow::chooseZone(const QByteArray& id) {
+    const int index = m_ui->cboZone->findText(QString::fromLatin1(id), Qt::MatchFixedString);
+    if (index < 0)
+        return false;
+    m_ui->cboZone->setCurrentIndex(index);
+    // The same entry chosen again still puts its own spelling back in the box.
+    m_ui->cboZone->setEditText(m_ui->cboZone->itemText(index));
+    return true;
+}
+
+void SunChangesWindow::yearOrMonthChosen() {
+    // The day list holds the chosen month's days; a day it no longer has becomes
+    // the month's last.
+    const int year = Astro::kFirstYear + m_ui->cboYear->currentIndex();
+    const int days = QDate(year, m_ui->cboMonth->currentIndex() + 1, 1).daysInMonth();
+    QComboBox* dayBox = m_ui->cboDay;
+    if (dayBox->count() != days) {
+        const int day = std::min(dayBox->currentIndex() + 1, days);
+        const bool wasSetting = m_settingDate;
+        m_settingDate = true;
+        while (dayBox->count() > days)
+            dayBox->removeItem(dayBox->count() - 1);
+        while (dayBox->count() < days)
+            dayBox->addItem(QString::number(dayBox->count() + 1));
+        dayBox->setCurrentIndex(day - 1);
+        m_settingDate = wasSetting;
+    }
+    if (m_settingDate || !m_zone.isValid())
+        return;
+    if (sender() == m_ui->cboYear)
+        fillTable();
+    showReading(Asked::No);
+}
+
+void SunChangesWindow::zoneChosen(int index) {
+    if (index < 0)
+        return;
+    const QTimeZone zone(m_ui->cboZone->itemText(index).toLatin1());
+    if (!zone.isValid())
+        return;
+    m_zone = zone;
+    fillTable();
+    showReading(Asked::No);
+}
+
+void SunChangesWindow::zoneTyped(Asked asked) {
+    QComboBox* box = m_ui->cboZone;
+    const QString typed = box->currentText().trimmed();
+    if (typed.isEmpty() || chooseZone(typed.toLatin1()))
+        return;
+    box->setEditText(box->itemText(box->currentIndex()));
+    if (asked == Asked::Yes) {
+        m_platform.notify(
+            QStringLiteral("No time zone is called \u201c%1\u201d. Type part of a zone's name, "
+                           "such as Paris or New_York, and choose the zone from the list.")
+                .arg(typed),
+            this);
+    }
+}
+
+void SunChangesWindow::fillTable() {
+    const int year = Astro::kFirstYear + m_ui->cboYear->currentIndex();
+    const QList<Astro::SignChange> changes = Astro::signChangesInYear(year, m_zone);
+    QTableWidget* table = m_ui->tblChanges;
+    for (int row = 0; row < Astro::kSignCount; ++row) {
+        QStringList cells(4);
+        if (row < changes.size()) {
+            const Astro::SignChange& change = changes.at(row);
+            // "1966-03-21T01:53:05+00:00": the moment rounded to the second in the
+            // offset then in force; the minute shown is that moment's.
+            const QString moment = Astro::isoMoment(change.utc, m_zone);
+            cells = {Astro::signName(change.sign), moment.left(10), moment.mid(11, 5),
+                     QStringLiteral("UTC") + moment.mid(19)};
+        }
+        for (int column = 0; column < 4; ++column)
+            table->item(row, column)->setText(cells.at(column));
+    }
+}
+
+void SunChangesWindow::showReading(Asked asked) {
+    const QString text = m_ui->txtTime->text();
+    if (asked == Asked::Yes)
+        m_timeAsked = text;
+    const QDate date = chosenDate();
+    const TimeEntry entry = readTimeBox(text);
+    QString reading;
+    bool refuse = false;
+    switch (entry.kind) {
+    case TimeEntry::Kind::Empty:
+        if (const std::optional<Astro::DayReading> day = Astro::readDay(date, m_zone))
+            reading = Astro::dayText(*day, m_zone);
+        break;
+    case TimeEntry::Kind::Unreadable:
+        reading = unreadableTimeText(text);
+        refuse = true;
+        break;
+    case TimeEntry::Kind::Time:
+        if (const auto readings = Astro::readTime(date, entry.time, m_zone)) {
+            reading = Astro::timeText(date, entry.time, m_zone, *readings);
+            refuse = readings->isEmpty();
+        }
+        break;
+    }
+    m_ui->txtReading->setPlainText(reading);
+    if (refuse && asked == Asked::Yes)
+        m_platform.notify(reading, this);
+}
+
+void SunChangesWindow::closeEvent(QCloseEvent* event) {
+    emit closing();
+    event->accept();
+}
+
+bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        const bool in = event->type() == QEvent::FocusIn;
+        if (watched == m_ui->tblChanges || watched == m_ui->txtReading) {
+            setFrameColour(static_cast<QFrame*>(watched), in ? Look::kFocusBlue : Look::kIndigo);
+        } else if (!in) {
+            // Leaving a box for another control counts as asking; the window losing
+            // the keyboard to another window or a menu does not.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool left = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                              reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+            if (left && watched == m_ui->txtTime && m_ui->txtTime->text() != m_timeAsked)
+                showReading(Asked::Yes);
+            else if (left && watched == m_ui->cboZone->lineEdit())
+                zoneTyped(Asked::Yes);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

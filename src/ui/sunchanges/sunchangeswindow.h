@@ -1,0 +1,85 @@
+#pragma once
+
+#include "validation.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QTimeZone>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class Platform;
+class QTime;
+
+namespace Ui {
+class SunChangesWindow;
+}
+
+// "Sun Sign Changes" (object name "frmSunChanges"): the twelve moments of a calendar
+// year at which the Sun entered a sign, in a time zone, and where the Sun was at a
+// birth on a day of that year, with or without the time of day.
+//
+// - The year (1900 to 2050) and the zone (any zone the system knows, found by typing
+//   part of its name; the system's zone at first) fill the table at once.
+// - Day and month name the birth day in the chosen year; the day list holds the
+//   days of the chosen month only, so a day the month lacks (31 April) becomes the
+//   month's last day, in sight. A day the zone skipped says so in the reading.
+// - The time of birth is optional. An empty box reads the whole day. A time is
+//   taken when the user asks for it ("Show", Enter in the box) or leaves the box
+//   after changing it; only then is a time that cannot be read, or one that the
+//   clocks skipped, answered with a message. Changing year, zone, day or month
+//   redraws the reading without messages.
+// - Messages go through the platform and belong to this window.
+class SunChangesWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SunChangesWindow(Platform& platform, QWidget* parent = nullptr);
+    ~SunChangesWindow() override;
+
+    // Chooses the year, month and day (the time of birth and the zone stay). A date
+    // outside the years the window offers is clamped to the nearest of them.
+    void showDate(QDate date);
+
+    // The birth day chosen (in the chosen year) and the zone in force.
+    QDate chosenDate() const;
+    QTimeZone zone() const { return m_zone; }
+    // Chooses a zone by its identifier; false (nothing changes) for an unknown one.
+    bool chooseZone(const QByteArray& id);
+
+    // The date the window starts on when opened from the input window: the day,
+    // month and year chosen there. A day the month lacks becomes its last day; where
+    // the input has no usable year or month, `today` stands in (clamped to the years
+    // offered).
+    static QDate startDate(const BirthInput& input, QDate today);
+
+signals:
+    // The window is being closed (its close box, "Close", Escape or any close()).
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Asked { No, Yes };
+
+    void applyLook();
+    void fillLists();
+    void connectCommands();
+
+    void yearOrMonthChosen();
+    void zoneChosen(int index);
+    void zoneTyped(Asked asked);
+    void fillTable();
+    void showReading(Asked asked);
+
+    std::unique_ptr<Ui::SunChangesWindow> m_ui;
+    Platform& m_platform;
+    QTimeZone m_zone;
+    // The time box's text when it was last read on the user's request.
+    QString m_timeAsked;
+    bool m_settingDate = false;
+};

@@ -1,0 +1,440 @@
+#include "fakeplatform.h"
+#include "sunchangeswindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+template <typename T> T* child(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qWarning("no child %s", name);
+    return found;
+}
+
+// A table row as a screen reader finds it: the accessible names of its four cells.
+QStringList readRow(QTableWidget* table, int row) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(table);
+    QAccessibleTableInterface* cells = face ? face->tableInterface() : nullptr;
+    if (!cells)
+        return {};
+    QStringList texts;
+    for (int column = 0; column < cells->columnCount(); ++column) {
+        QAccessibleInterface* cell = cells->cellAt(row, column);
+        texts << (cell ? cell->text(QAccessible::Name) : QString());
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestSunChangesWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void tableShowsLocalMoments_data();
+    void tableShowsLocalMoments();
+    void tableFollowsYearAndZone();
+    void summerTimeShowsBothOffsets();
+    void zoneFinder_data();
+    void zoneFinder();
+    void unknownZoneIsRefused();
+    void readings_data();
+    void readings();
+    void timeInAGapIsRefusedOnRequestOnly();
+    void unreadableTimesAreRefusedWhenAsked_data();
+    void unreadableTimesAreRefusedWhenAsked();
+    void leavingTheTimeBoxAsksOnceForEachChange();
+    void daysTheMonthLacksAreClamped_data();
+    void daysTheMonthLacksAreClamped();
+    void startDateFromTheInputWindow_data();
+    void startDateFromTheInputWindow();
+    void everyControlIsNamedLabelledAndInTabOrder();
+    void tableIsReadOnly();
+
+private:
+    void choose(int year, int month, int day, const char* zone);
+    QString reading() const;
+
+    FakePlatform* m_platform = nullptr;
+    SunChangesWindow* m_window = nullptr;
+};
+
+void TestSunChangesWindow::init() {
+    m_platform = new FakePlatform;
+    m_window = new SunChangesWindow(*m_platform);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestSunChangesWindow::cleanup() {
+    delete m_window;
+    delete m_platform;
+}
+
+void TestSunChangesWindow::choose(int year, int month, int day, const char* zone) {
+    QVERIFY(m_window->chooseZone(zone));
+    m_window->showDate(QDate(year, month, day));
+}
+
+QString TestSunChangesWindow::reading() const {
+    return child<QPlainTextEdit>(m_window, "txtReading")->toPlainText();
+}
+
+void TestSunChangesWindow::tableShowsLocalMoments_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("cells");
+    // Equinoxes and solstices as published (U.S. Naval Observatory, UT to the
+    // minute), in the zone's local time; the window shows the clock's minute.
+    QTest::newRow("UTC 1966 Aries") << QByteArray("UTC") << 1966 << 2
+                                    << QStringList{"Aries", "1966-03-21", "01:52", "UTC+00:00"};
+    QTest::newRow("UTC 1966 Capricorn")
+        << QByteArray("UTC") << 1966 << 11
+        << QStringList{"Capricorn", "1966-12-22", "07:28", "UTC+00:00"};
+    // UTC+14: 2016-06-20 22:34 UT is already the 21st there.
+    QTest::newRow("Kiritimati 2016 Cancer")
+        << QByteArray("Pacific/Kiritimati") << 2016 << 5
+        << QStringList{"Cancer", "2016-06-21", "12:34", "UTC+14:00"};
+    QTest::newRow("Kiritimati 2016 Capricorn")
+        << QByteArray("Pacific/Kiritimati") << 2016 << 11
+        << QStringList{"Capricorn", "2016-12-22", "00:44", "UTC+14:00"};
+    // UTC-11: 2010-09-23 03:09 UT is still the 22nd there.
+    QTest::newRow("Pago Pago 2010 Libra")
+        << QByteArray("Pacific/Pago_Pago") << 2010 << 8
+        << QStringList{"Libra", "2010-09-22", "16:09", "UTC-11:00"};
+    QTest::newRow("Pago Pago 2000 Aries")
+        << QByteArray("Pacific/Pago_Pago") << 2000 << 2
+        << QStringList{"Aries", "2000-03-19", "20:35", "UTC-11:00"};
+}
+
+void TestSunChangesWindow::tableShowsLocalMoments() {
+    QFETCH(QByteArray, zone);
+    QFETCH(int, year);
+    QFETCH(int, row);
+    QFETCH(QStringList, cells);
+    choose(year, 1, 1, zone.constData());
+    auto* table = child<QTableWidget>(m_window, "tblChanges");
+    QCOMPARE(table->rowCount(), 12);
+    QCOMPARE(readRow(table, row), cells);
+}
+
+void TestSunChangesWindow::tableFollowsYearAndZone() {
+    auto* table = child<QTableWidget>(m_window, "tblChanges");
+    choose(1966, 1, 1, "UTC");
+    // Calendar order, Aquarius in January to Capricorn in December, dates rising.
+    const QStringList order{"Aquarius", "Pisces", "Aries", "Taurus",  "Gemini",      "Cancer",
+                            "Leo",      "Virgo",  "Libra", "Scorpio", "Sagittarius", "Capricorn"};
+    for (int row = 0; row < 12; ++row) {
+        const QStringList cells = readRow(table, row);
+        QCOMPARE(cells.value(0), order.at(row));
+        QVERIFY(cells.value(1).startsWith(
+            QStringLiteral("1966-%1-").arg(row + 1, 2, 10, QLatin1Char('0'))));
+    }
+
+    // The year box and the zone box redraw the table at once.
+    child<QComboBox>(m_window, "cboYear")->setCurrentIndex(2016 - 1900);
+    QCOMPARE(readRow(table, 5).value(1), QStringLiteral("2016-06-20"));
+    auto* zones = child<QComboBox>(m_window, "cboZone");
+    zones->setCurrentIndex(zones->findText("Pacific/Kiritimati"));
+    QCOMPARE(readRow(table, 5).value(1), QStringLiteral("2016-06-21"));
+    QCOMPARE(m_window->zone().id(), QByteArray("Pacific/Kiritimati"));
+}
+
+void TestSunChangesWindow::summerTimeShowsBothOffsets() {
+    choose(2020, 1, 1, "Europe/Paris");
+    auto* table = child<QTableWidget>(m_window, "tblChanges");
+    QStringList offsets;
+    for (int row = 0; row < 12; ++row)
+        offsets << readRow(table, row).value(3);
+    // Winter time to March (Aries 2020-03-20 03:50 UT), summer time from Taurus in
+    // April to Scorpio in October, winter time again from November.
+    QCOMPARE(offsets, QStringList({"UTC+01:00", "UTC+01:00", "UTC+01:00", "UTC+02:00", "UTC+02:00",
+                                   "UTC+02:00", "UTC+02:00", "UTC+02:00", "UTC+02:00", "UTC+02:00",
+                                   "UTC+01:00", "UTC+01:00"}));
+    QCOMPARE(readRow(table, 2).mid(1, 2), QStringList({"2020-03-20", "04:49"}));
+    QCOMPARE(readRow(table, 5).mid(1, 2), QStringList({"2020-06-20", "23:43"}));
+}
+
+void TestSunChangesWindow::zoneFinder_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("middle of a name") << "iritim"
+                                      << "Pacific/Kiritimati";
+    QTest::newRow("other case") << "PAGO_P"
+                                << "Pacific/Pago_Pago";
+    QTest::newRow("city only") << "paris"
+                               << "Europe/Paris";
+}
+
+void TestSunChangesWindow::zoneFinder() {
+    QFETCH(QString, typed);
+    QFETCH(QString, found);
+    auto* zones = child<QComboBox>(m_window, "cboZone");
+    zones->setFocus();
+    zones->lineEdit()->selectAll();
+    QTest::keyClicks(zones->lineEdit(), typed);
+    QCompleter* completer = zones->completer();
+    QVERIFY(completer);
+    QStringList offered;
+    for (bool more = completer->setCurrentRow(0); more;
+         more = completer->setCurrentRow(completer->currentRow() + 1))
+        offered << completer->currentCompletion();
+    QVERIFY2(offered.contains(found), qPrintable(offered.join(' ')));
+    for (const QString& zone : offered)
+        QVERIFY2(zone.contains(typed, Qt::CaseInsensitive), qPrintable(zone));
+
+    // The whole name, typed in any case, chooses the zone with Enter.
+    zones->lineEdit()->selectAll();
+    QTest::keyClicks(zones->lineEdit(), found.toUpper());
+    QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+    QCOMPARE(m_window->zone().id(), found.toLatin1());
+    QCOMPARE(zones->currentText(), found);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestSunChangesWindow::unknownZoneIsRefused() {
+    choose(1966, 3, 21, "UTC");
+    auto* zones = child<QComboBox>(m_window, "cboZone");
+    const QStringList before = readRow(child<QTableWidget>(m_window, "tblChanges"), 2);
+    zones->setFocus();
+    zones->lineEdit()->selectAll();
+    QTest::keyClicks(zones->lineEdit(), "Mars/Olympus");
+    QVERIFY(m_platform->messages.isEmpty()); // nothing while typing
+    QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages[0].text.contains("Mars/Olympus"));
+    QCOMPARE(m_platform->messages[0].owner.data(), m_window);
+    QCOMPARE(m_window->zone().id(), QByteArray("UTC"));
+    QCOMPARE(zones->currentText(), QStringLiteral("UTC"));
+    QCOMPARE(readRow(child<QTableWidget>(m_window, "tblChanges"), 2), before);
+}
+
+void TestSunChangesWindow::readings_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("day of a change") << QByteArray("UTC") << QDate(1966, 3, 21) << ""
+                                     << QStringList{"entered Aries at 01:52", "Pisces"};
+    QTest::newRow("day inside a sign, blanks for a time")
+        << QByteArray("UTC") << QDate(1966, 3, 15) << "   "
+        << QStringList{"in Pisces all day", "before it entered Aries"};
+    QTest::newRow("time before the change")
+        << QByteArray("UTC") << QDate(1966, 3, 21) << "01:30" << QStringList{"Pisces", "before"};
+    QTest::newRow("time after the change, one digit hour")
+        << QByteArray("UTC") << QDate(1966, 3, 21) << " 2:30 " << QStringList{"Aries", "after"};
+    QTest::newRow("repeated hour")
+        << QByteArray("Europe/Paris") << QDate(2020, 10, 25) << "02:30"
+        << QStringList{"happened twice", "02:30 (UTC+02:00)", "02:30 (UTC+01:00)"};
+    QTest::newRow("day the zone skipped") << QByteArray("Pacific/Apia") << QDate(2011, 12, 30) << ""
+                                          << QStringList{"did not exist", "skipped"};
+}
+
+void TestSunChangesWindow::readings() {
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, date);
+    QFETCH(QString, time);
+    QFETCH(QStringList, expected);
+    choose(date.year(), date.month(), date.day(), zone.constData());
+    QCOMPARE(m_window->chosenDate(), date);
+    child<QLineEdit>(m_window, "txtTime")->setText(time);
+    child<QPushButton>(m_window, "cmdShow")->click();
+    for (const QString& part : expected)
+        QVERIFY2(reading().contains(part), qPrintable(reading()));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestSunChangesWindow::timeInAGapIsRefusedOnRequestOnly() {
+    choose(2020, 3, 29, "Europe/Paris");
+    auto* time = child<QLineEdit>(m_window, "txtTime");
+    time->setFocus();
+    QTest::keyClicks(time, "02:30");
+    QVERIFY(m_platform->messages.isEmpty());
+    QTest::keyClick(time, Qt::Key_Return);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].owner.data(), m_window);
+    QVERIFY2(m_platform->messages[0].text.contains("skipped"),
+             qPrintable(m_platform->messages[0].text));
+    QVERIFY(reading().contains("skipped"));
+
+    // Changing another field redraws the reading without a message: the 28th had
+    // a 02:30.
+    child<QComboBox>(m_window, "cboDay")->setCurrentIndex(27);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY2(reading().startsWith("At 02:30 (UTC+01:00)"), qPrintable(reading()));
+}
+
+void TestSunChangesWindow::unreadableTimesAreRefusedWhenAsked_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("hour 24") << "24:00";
+    QTest::newRow("minute 60") << "12:60";
+    QTest::newRow("letters") << "noon";
+    QTest::newRow("half typed") << "12:";
+    QTest::newRow("seconds") << "12:30:15";
+}
+
+void TestSunChangesWindow::unreadableTimesAreRefusedWhenAsked() {
+    QFETCH(QString, typed);
+    choose(1990, 5, 5, "UTC");
+    auto* time = child<QLineEdit>(m_window, "txtTime");
+    time->setFocus();
+    QTest::keyClicks(time, typed);
+    QVERIFY(m_platform->messages.isEmpty());
+    child<QPushButton>(m_window, "cmdShow")->click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].owner.data(), m_window);
+    QVERIFY(m_platform->messages[0].text.contains(typed));
+    QCOMPARE(reading(), m_platform->messages[0].text);
+
+    // Clearing the box goes back to the whole day.
+    time->clear();
+    child<QPushButton>(m_window, "cmdShow")->click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY2(reading().contains("all day"), qPrintable(reading()));
+}
+
+void TestSunChangesWindow::leavingTheTimeBoxAsksOnceForEachChange() {
+    choose(1990, 5, 5, "UTC");
+    auto* time = child<QLineEdit>(m_window, "txtTime");
+    time->setFocus();
+    QTest::keyClicks(time, "9:7");
+    QVERIFY(m_platform->messages.isEmpty());
+    QTest::keyClick(time, Qt::Key_Tab);
+    QCOMPARE(m_platform->messages.size(), 1);
+    // Back and out again without a change: no second message.
+    time->setFocus(Qt::BacktabFocusReason);
+    QTest::keyClick(time, Qt::Key_Tab);
+    QCOMPARE(m_platform->messages.size(), 1);
+    // A good time, then out: the reading, no message.
+    time->setFocus(Qt::BacktabFocusReason);
+    time->selectAll();
+    QTest::keyClicks(time, "09:07");
+    QTest::keyClick(time, Qt::Key_Tab);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY2(reading().startsWith("At 09:07 (UTC+00:00) on"), qPrintable(reading()));
+}
+
+void TestSunChangesWindow::daysTheMonthLacksAreClamped_data() {
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QDate>("shown");
+    QTest::newRow("31 March to April") << QDate(1990, 3, 31) << 1990 << 4 << QDate(1990, 4, 30);
+    QTest::newRow("31 January to February")
+        << QDate(1990, 1, 31) << 1990 << 2 << QDate(1990, 2, 28);
+    QTest::newRow("29 February to a common year")
+        << QDate(2000, 2, 29) << 2001 << 2 << QDate(2001, 2, 28);
+    QTest::newRow("30 April to May keeps the day")
+        << QDate(1990, 4, 30) << 1990 << 5 << QDate(1990, 5, 30);
+}
+
+void TestSunChangesWindow::daysTheMonthLacksAreClamped() {
+    QFETCH(QDate, start);
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(QDate, shown);
+    choose(start.year(), start.month(), start.day(), "UTC");
+    child<QComboBox>(m_window, "cboYear")->setCurrentIndex(year - 1900);
+    child<QComboBox>(m_window, "cboMonth")->setCurrentIndex(month - 1);
+    auto* days = child<QComboBox>(m_window, "cboDay");
+    QCOMPARE(days->count(), shown.daysInMonth());
+    QCOMPARE(days->currentText(), QString::number(shown.day()));
+    QCOMPARE(m_window->chosenDate(), shown);
+    QVERIFY2(reading().contains(shown.toString("d MMMM yyyy")), qPrintable(reading()));
+}
+
+void TestSunChangesWindow::startDateFromTheInputWindow_data() {
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("expected");
+    const QDate today(2026, 12, 7);
+    QTest::newRow("chosen date") << 21 << 3 << "1966" << today << QDate(1966, 3, 21);
+    QTest::newRow("31 February") << 31 << 2 << "1990" << today << QDate(1990, 2, 28);
+    QTest::newRow("no day chosen") << 0 << 7 << "1990" << today << QDate(1990, 7, 1);
+    QTest::newRow("no month chosen")
+        << 5 << 0 << "1990" << QDate(2077, 12, 7) << QDate(2050, 12, 7);
+    QTest::newRow("no year chosen") << 5 << 5 << "" << QDate(1999, 6, 15) << QDate(1999, 6, 15);
+    QTest::newRow("today before 1900") << 5 << 5 << "x" << QDate(1899, 2, 3) << QDate(1900, 2, 3);
+    QTest::newRow("29 February of a later leap year")
+        << 5 << 5 << "abc" << QDate(2052, 2, 29) << QDate(2050, 2, 28);
+}
+
+void TestSunChangesWindow::startDateFromTheInputWindow() {
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(QString, year);
+    QFETCH(QDate, today);
+    QFETCH(QDate, expected);
+    BirthInput input;
+    input.dayIndex = static_cast<qint16>(day - 1);
+    input.monthIndex = static_cast<qint16>(month - 1);
+    input.yearText = year;
+    QCOMPARE(SunChangesWindow::startDate(input, today), expected);
+}
+
+void TestSunChangesWindow::everyControlIsNamedLabelledAndInTabOrder() {
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Sun Sign Changes"));
+    QCOMPARE(m_window->zone().id(), QTimeZone::systemTimeZoneId());
+
+    const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
+    QStringList chain;
+    QWidget* first = child<QWidget>(m_window, "cboYear");
+    QWidget* widget = first;
+    do {
+        if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) {
+            // A box inside an editable combo is the combo's own.
+            QWidget* control =
+                qobject_cast<QComboBox*>(widget->parentWidget()) ? widget->parentWidget() : widget;
+            if (chain.isEmpty() || chain.last() != control->objectName()) {
+                chain << control->objectName();
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+                QVERIFY(face);
+                QVERIFY2(!face->text(QAccessible::Name).isEmpty(),
+                         qPrintable(control->objectName()));
+                if (!qobject_cast<QPushButton*>(control)) {
+                    const bool labelled = std::any_of(labels.begin(), labels.end(), [&](QLabel* l) {
+                        return l->buddy() == control;
+                    });
+                    QVERIFY2(labelled, qPrintable(control->objectName()));
+                }
+            }
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != first);
+    QCOMPARE(chain, QStringList({"cboYear", "cboZone", "tblChanges", "cboDay", "cboMonth",
+                                 "txtTime", "cmdShow", "txtReading", "cmdClose"}));
+}
+
+void TestSunChangesWindow::tableIsReadOnly() {
+    choose(1966, 1, 1, "UTC");
+    auto* table = child<QTableWidget>(m_window, "tblChanges");
+    table->setFocus();
+    table->setCurrentCell(2, 1);
+    QTest::keyClick(table->viewport(), Qt::Key_F2);
+    QTest::keyClicks(table->viewport(), "x");
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {},
+                       table->visualItemRect(table->item(2, 1)).center());
+    QVERIFY(!table->findChild<QLineEdit*>());
+    QCOMPARE(readRow(table, 2).value(1), QStringLiteral("1966-03-21"));
+    // All twelve rows are in sight without scrolling.
+    QVERIFY(table->rowViewportPosition(11) + table->rowHeight(11) <= table->viewport()->height());
+}
+
+QTEST_MAIN(TestSunChangesWindow)
+#include "tst_sunchangeswindow.moc"
