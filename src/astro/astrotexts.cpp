@@ -111,9 +111,22 @@ QString isoMoment(const QDateTime& utc, const QTimeZone& zone) {
            offsetText(local.offsetSeconds);
 }
 
+ClockReading clockReading(const QDateTime& utc, const QTimeZone& zone) {
+    ClockReading reading;
+    reading.offsetSeconds = zone.offsetFromUtc(utc);
+    const qint64 local = utc.toMSecsSinceEpoch() + qint64(reading.offsetSeconds) * 1000;
+    const qint64 minute = floorDiv(local + 30000, 60000) * 60000;
+    const bool sameDay = floorDiv(minute, kMsecsPerDay) == floorDiv(local, kMsecsPerDay);
+    const QDateTime clock = utcAt(sameDay ? minute : floorDiv(local, 1000) * 1000);
+    reading.date = clock.date();
+    reading.time =
+        clock.time().toString(sameDay ? QStringLiteral("HH:mm") : QStringLiteral("HH:mm:ss"));
+    return reading;
+}
+
 QString localMinuteText(const QDateTime& utc, const QTimeZone& zone) {
-    const LocalMoment local = localMoment(utc, zone);
-    return minuteWithOffset(local.clock.time(), local.offsetSeconds);
+    const ClockReading reading = clockReading(utc, zone);
+    return QStringLiteral("%1 (UTC%2)").arg(reading.time, offsetText(reading.offsetSeconds));
 }
 
 QString commandLineLine(const SignChange& change, const QTimeZone& zone) {

@@ -13,10 +13,10 @@
 
 #include <optional>
 
-// The English texts of the exact Sun, for the command line and the window. Moments are
-// rounded to the nearest second first; a time shown to the minute is that rounded
-// moment with its seconds dropped, so the two never disagree. Local times carry the
-// UTC offset in force at the moment (summer time included).
+// The English texts of the exact Sun, for the command line and the window. The command
+// line gives moments to the nearest second, the window to the nearest minute (see
+// clockReading). Local times carry the UTC offset in force at the moment (summer time
+// included).
 namespace Astro {
 
 // "Aries" .. "Pisces" for 1..12.
@@ -29,7 +29,19 @@ QString offsetText(int offsetSeconds);
 // "1966-03-21T01:53:05+00:00".
 QString isoMoment(const QDateTime& utc, const QTimeZone& zone);
 
-// "01:53 (UTC+00:00)": the local time to the minute and the offset in force.
+// A moment as a person reads it off the zone's clocks, to the nearest minute, as the
+// published tables give it: the local date, "01:53" and the UTC offset in force then.
+// A moment in the last half-minute of a day would round into the next day; it keeps
+// its day and is given to the second instead ("23:59:41"), so that the date agrees with
+// the day it happened on.
+struct ClockReading {
+    QDate date;
+    QString time;
+    int offsetSeconds = 0;
+};
+ClockReading clockReading(const QDateTime& utc, const QTimeZone& zone);
+
+// "01:53 (UTC+00:00)": the clock reading's time and the offset in force.
 QString localMinuteText(const QDateTime& utc, const QTimeZone& zone);
 
 // One line of the command line's listing: "Aries<TAB>1966-03-21T01:53:05+00:00".

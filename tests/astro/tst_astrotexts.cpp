@@ -30,7 +30,8 @@ private slots:
     void argumentErrors();
     void arcsAndDurations();
     void dayTexts();
-    void minuteAgreesWithSecond();
+    void clockReadings_data();
+    void clockReadings();
     void readingTexts();
     void clockChangeTexts();
 };
@@ -181,13 +182,43 @@ void TestAstroTexts::dayTexts() {
                             "skipped that whole day."));
 }
 
-// The minute in a sentence is the listed second with its seconds dropped, so a change
-// at 01:53:59.6 is "01:54" in the sentence and "01:54:00" in the listing.
-void TestAstroTexts::minuteAgreesWithSecond() {
-    const QTimeZone zone("Europe/Paris");
-    const QDateTime moment = utc(2022, 12, 21, 21, 48, 59, 600);
-    QCOMPARE(Astro::localMinuteText(moment, zone), QStringLiteral("22:49 (UTC+01:00)"));
-    QCOMPARE(Astro::isoMoment(moment, zone), QStringLiteral("2022-12-21T22:49:00+01:00"));
+// The window gives the nearest minute, as published tables do; a moment in a day's last
+// half-minute keeps its day and is given to the second.
+void TestAstroTexts::clockReadings_data() {
+    QTest::addColumn<QDateTime>("moment");
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("minuteText");
+    QTest::newRow("rounds up") << utc(1966, 3, 21, 1, 52, 53) << QByteArray("UTC")
+                               << QDate(1966, 3, 21) << "01:53 (UTC+00:00)";
+    QTest::newRow("rounds down") << utc(1966, 3, 21, 1, 52, 29, 999) << QByteArray("UTC")
+                                 << QDate(1966, 3, 21) << "01:52 (UTC+00:00)";
+    QTest::newRow("half a minute rounds up")
+        << utc(2022, 12, 21, 21, 48, 30) << QByteArray("Europe/Paris") << QDate(2022, 12, 21)
+        << "22:49 (UTC+01:00)";
+    QTest::newRow("into the next hour") << utc(2000, 6, 21, 1, 59, 45) << QByteArray("UTC")
+                                        << QDate(2000, 6, 21) << "02:00 (UTC+00:00)";
+    QTest::newRow("last half-minute of a day, to the second")
+        << utc(2024, 12, 21, 9, 59, 41, 700) << QByteArray("Pacific/Kiritimati")
+        << QDate(2024, 12, 21) << "23:59:41 (UTC+14:00)";
+    QTest::newRow("a day's first seconds")
+        << utc(2024, 12, 21, 11, 0, 20) << QByteArray("Pacific/Pago_Pago") << QDate(2024, 12, 21)
+        << "00:00 (UTC-11:00)";
+    QTest::newRow("just before the last half-minute")
+        << utc(2024, 12, 21, 23, 59, 29, 999) << QByteArray("UTC") << QDate(2024, 12, 21)
+        << "23:59 (UTC+00:00)";
+    QTest::newRow("summer time") << utc(1966, 3, 21, 1, 52, 53) << QByteArray("Europe/London")
+                                 << QDate(1966, 3, 21) << "02:53 (UTC+01:00)";
+}
+
+void TestAstroTexts::clockReadings() {
+    QFETCH(QDateTime, moment);
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, date);
+    QFETCH(QString, minuteText);
+    const QTimeZone timeZone(zone);
+    QCOMPARE(Astro::clockReading(moment, timeZone).date, date);
+    QCOMPARE(Astro::localMinuteText(moment, timeZone), minuteText);
 }
 
 void TestAstroTexts::readingTexts() {

@@ -322,11 +322,10 @@ void SunChangesWindow::fillTable() {
         QStringList cells(4);
         if (row < changes.size()) {
             const Astro::SignChange& change = changes.at(row);
-            // "1966-03-21T01:53:05+00:00": the moment rounded to the second in the
-            // offset then in force; the minute shown is that moment's.
-            const QString moment = Astro::isoMoment(change.utc, m_zone);
-            cells = {Astro::signName(change.sign), moment.left(10), moment.mid(11, 5),
-                     QStringLiteral("UTC") + moment.mid(19)};
+            // To the nearest minute, as the published tables and the reading below.
+            const Astro::ClockReading clock = Astro::clockReading(change.utc, m_zone);
+            cells = {Astro::signName(change.sign), clock.date.toString(Qt::ISODate), clock.time,
+                     QStringLiteral("UTC") + Astro::offsetText(clock.offsetSeconds)};
         }
         for (int column = 0; column < 4; ++column)
             table->item(row, column)->setText(cells.at(column));
