@@ -43,6 +43,8 @@ Platform::Answer QtPlatform::showMessage(const QString& text, const QString& tit
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     if (parent && parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Every message is plain text, some quote what the user typed: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(title);
     box.setAccessibleDescription(text);
     const int result = box.exec();

@@ -8,6 +8,7 @@
 #include "namefilter.h"
 #include "resultwindow.h"
 #include "startup.h"
+#include "sunchangeswindow.h"
 #include "windowregistry.h"
 
 #include <QAbstractButton>
@@ -29,7 +30,7 @@
 namespace {
 
 // What a box is for, which decides what may arrive in it.
-enum class Kind { Name, Address, Referral, Message, Profile };
+enum class Kind { Name, Address, Referral, Message, Profile, Free };
 
 struct Box {
     QString name;
@@ -251,6 +252,8 @@ QString startText(Kind kind) {
     case Kind::Referral:
     case Kind::Message:
         return QStringLiteral("Ab");
+    case Kind::Free:
+        return QStringLiteral("12:3");
     case Kind::Profile:
         break;
     }
@@ -273,10 +276,10 @@ private:
     // Notices shown since the last call.
     QStringList newNotices();
 
-    // True while the three windows are there and nothing asked to end the program.
+    // True while the four windows are there and nothing asked to end the program.
     bool windowsStay() const {
         return m_ends == 0 && m_windows->loadedInputWindow() && m_windows->loadedResultWindow() &&
-               m_windows->loadedExitScreen();
+               m_windows->loadedExitScreen() && m_windows->loadedSunChangesWindow();
     }
 
     // The same, once nothing set off by the sweep is under way any more (a
@@ -341,12 +344,25 @@ QList<Box> TestHostileInput::everyBox() {
                  exit->findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"))};
     for (QPlainTextEdit* area : result->findChildren<QPlainTextEdit*>())
         boxes << Box{area->objectName(), Kind::Profile, area};
+
+    // The Sun Sign Changes window: the time of birth and the time zone's box take
+    // any text and judge it only when asked; its reading is read-only.
+    m_windows->showSunChanges(true);
+    SunChangesWindow* sun = m_windows->loadedSunChangesWindow();
+    if (!sun)
+        return {};
+    boxes << Box{QStringLiteral("txtTime"), Kind::Free,
+                 sun->findChild<QLineEdit*>(QStringLiteral("txtTime"))};
+    boxes << Box{QStringLiteral("cboZone"), Kind::Free,
+                 sun->findChild<QComboBox*>(QStringLiteral("cboZone"))->lineEdit()};
+    boxes << Box{QStringLiteral("txtReading"), Kind::Profile,
+                 sun->findChild<QPlainTextEdit*>(QStringLiteral("txtReading"))};
     return boxes;
 }
 
 void TestHostileInput::everyKeyInEveryBox() {
     const QList<Box> boxes = everyBox();
-    QCOMPARE(boxes.size(), 13);
+    QCOMPARE(boxes.size(), 16);
     const QList<Key> keys = everyKey();
     QGuiApplication::clipboard()->setMimeData(new QMimeData); // nothing to paste
 
@@ -399,6 +415,16 @@ void TestHostileInput::everyKeyInEveryBox() {
                         QVERIFY2(after == start + key.text, qPrintable(where));
                 }
                 break;
+            case Kind::Free:
+                // Taken as typed; judged (one notice at most) only on Enter.
+                QVERIFY2(!hasControlCharacter(after, false), qPrintable(where));
+                if (key.key == Qt::Key_Return || key.key == Qt::Key_Enter)
+                    QVERIFY2(notices.size() <= 1, qPrintable(where));
+                else
+                    QVERIFY2(notices.isEmpty(), qPrintable(where));
+                if (printable)
+                    QVERIFY2(after == start + key.text, qPrintable(where));
+                break;
             case Kind::Profile:
                 QVERIFY2(after == start && notices.isEmpty(), qPrintable(where));
                 break;
@@ -413,7 +439,7 @@ void TestHostileInput::everyKeyInEveryBox() {
 
 void TestHostileInput::hostilePastesInEveryBox() {
     const QList<Box> boxes = everyBox();
-    QCOMPARE(boxes.size(), 13);
+    QCOMPARE(boxes.size(), 16);
     const QList<Offer> offers = hostileOffers();
     const QList<std::pair<Route, const char*>> routes{{Route::CtrlV, "Ctrl+V"},
                                                       {Route::ShiftInsert, "Shift+Insert"},
@@ -468,6 +494,7 @@ void TestHostileInput::hostilePastesInEveryBox() {
                 case Kind::Address:
                 case Kind::Referral:
                 case Kind::Message:
+                case Kind::Free:
                     // Pasted text is not filtered: all of it arrives, nothing else.
                     QVERIFY2(notices.isEmpty(), qPrintable(where));
                     QVERIFY2(after == start + (someText ? offer.text : QString()),

@@ -17,12 +17,14 @@ struct SeenBox {
     bool staysOnTop = false;
     bool modal = false;
     QString text;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 // Shows a box through the real platform and answers it with OK (or No) from
 // inside its own event loop, once it is on screen.
 SeenBox showAndAnswer(QtPlatform& platform, QWidget* owner,
-                      Platform::Buttons buttons = Platform::Buttons::Ok) {
+                      Platform::Buttons buttons = Platform::Buttons::Ok,
+                      const QString& text = QStringLiteral("Please Enter Proper Email Address")) {
     SeenBox seen;
     QTimer::singleShot(0, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -32,13 +34,14 @@ SeenBox showAndAnswer(QtPlatform& platform, QWidget* owner,
         seen.staysOnTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         seen.modal = box->isModal();
         seen.text = box->text();
+        seen.format = box->textFormat();
         QAbstractButton* answer = box->button(QMessageBox::Ok);
         if (!answer)
             answer = box->button(QMessageBox::No);
         answer->click();
     });
-    platform.showMessage(QStringLiteral("Please Enter Proper Email Address"),
-                         QStringLiteral("Solvanta"), Platform::Icon::Critical, buttons, owner);
+    platform.showMessage(text, QStringLiteral("Solvanta"), Platform::Icon::Critical, buttons,
+                         owner);
     return seen;
 }
 
@@ -68,6 +71,7 @@ private slots:
     void belongsToTheOwnersWindow();
     void withoutAnOwnerBelongsToTheActiveWindow();
     void theOwnerHasTheKeyboardAgainAfterwards();
+    void typedMarkupStaysText();
 };
 
 void TestMessageBox::belongsToTheOwnersWindow_data() {
@@ -119,6 +123,18 @@ void TestMessageBox::theOwnerHasTheKeyboardAgainAfterwards() {
         QTRY_COMPARE(QApplication::activeWindow(), &owner.window);
         QCOMPARE(QApplication::focusWidget(), owner.box);
     }
+}
+
+// A message that quotes what the user typed shows it as typed, never as markup.
+void TestMessageBox::typedMarkupStaysText() {
+    QtPlatform platform;
+    Window owner;
+    QVERIFY(owner.showActive());
+    const QString text =
+        QStringLiteral("\u201c<b>12</b><img src=\"/etc/x\">\u201d is not a time of day.");
+    const SeenBox seen = showAndAnswer(platform, &owner.window, Platform::Buttons::Ok, text);
+    QCOMPARE(seen.text, text);
+    QCOMPARE(seen.format, Qt::PlainText);
 }
 
 QTEST_MAIN(TestMessageBox)

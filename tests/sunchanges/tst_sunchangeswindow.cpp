@@ -50,6 +50,8 @@ private slots:
     void summerTimeShowsBothOffsets();
     void zoneFinder_data();
     void zoneFinder();
+    void partOfANameWithEnter_data();
+    void partOfANameWithEnter();
     void unknownZoneIsRefused();
     void readings_data();
     void readings();
@@ -206,6 +208,34 @@ void TestSunChangesWindow::zoneFinder() {
     QVERIFY(m_platform->messages.isEmpty());
 }
 
+// Enter on part of a name: the one zone that has it, or a message when several do.
+void TestSunChangesWindow::partOfANameWithEnter_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen"); // empty: refused, the zone stays
+    QTest::newRow("one zone has it") << "kiritimati"
+                                     << "Pacific/Kiritimati";
+    QTest::newRow("several have it") << "America/"
+                                     << "";
+    QTest::newRow("none has it") << "Atlantis"
+                                 << "";
+}
+
+void TestSunChangesWindow::partOfANameWithEnter() {
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    choose(1966, 3, 21, "UTC");
+    auto* zones = child<QComboBox>(m_window, "cboZone");
+    zones->setFocus();
+    zones->lineEdit()->selectAll();
+    QTest::keyClicks(zones->lineEdit(), typed);
+    if (QWidget* popup = zones->completer()->popup(); popup->isVisible())
+        QTest::keyClick(popup, Qt::Key_Escape); // the list of matches put away
+    QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+    QCOMPARE(m_window->zone().id(), chosen.isEmpty() ? QByteArray("UTC") : chosen.toLatin1());
+    QCOMPARE(zones->currentText(), chosen.isEmpty() ? QStringLiteral("UTC") : chosen);
+    QCOMPARE(m_platform->messages.size(), chosen.isEmpty() ? 1 : 0);
+}
+
 void TestSunChangesWindow::unknownZoneIsRefused() {
     choose(1966, 3, 21, "UTC");
     auto* zones = child<QComboBox>(m_window, "cboZone");
@@ -280,24 +310,36 @@ void TestSunChangesWindow::timeInAGapIsRefusedOnRequestOnly() {
 
 void TestSunChangesWindow::unreadableTimesAreRefusedWhenAsked_data() {
     QTest::addColumn<QString>("typed");
-    QTest::newRow("hour 24") << "24:00";
-    QTest::newRow("minute 60") << "12:60";
-    QTest::newRow("letters") << "noon";
-    QTest::newRow("half typed") << "12:";
-    QTest::newRow("seconds") << "12:30:15";
+    QTest::addColumn<QString>("quoted"); // how the message quotes it, when not as typed
+    QTest::newRow("hour 24") << "24:00"
+                             << "";
+    QTest::newRow("minute 60") << "12:60"
+                               << "";
+    QTest::newRow("letters") << "noon"
+                             << "";
+    QTest::newRow("half typed") << "12:"
+                                << "";
+    QTest::newRow("seconds") << "12:30:15"
+                             << "";
+    QTest::newRow("a long paste, quoted short")
+        << QString(5000, QLatin1Char('9')) << QString(23, QLatin1Char('9')) + QChar(0x2026);
 }
 
 void TestSunChangesWindow::unreadableTimesAreRefusedWhenAsked() {
     QFETCH(QString, typed);
+    QFETCH(QString, quoted);
     choose(1990, 5, 5, "UTC");
     auto* time = child<QLineEdit>(m_window, "txtTime");
     time->setFocus();
-    QTest::keyClicks(time, typed);
+    time->insert(typed);
+    QCOMPARE(time->text(), typed); // nothing cut
     QVERIFY(m_platform->messages.isEmpty());
     child<QPushButton>(m_window, "cmdShow")->click();
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].owner.data(), m_window);
-    QVERIFY(m_platform->messages[0].text.contains(typed));
+    const QString expected = QChar(0x201c) + (quoted.isEmpty() ? typed : quoted) + QChar(0x201d);
+    QVERIFY2(m_platform->messages[0].text.startsWith(expected),
+             qPrintable(m_platform->messages[0].text));
     QCOMPARE(reading(), m_platform->messages[0].text);
 
     // Clearing the box goes back to the whole day.

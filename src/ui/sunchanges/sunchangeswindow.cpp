@@ -17,6 +17,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -76,11 +77,25 @@ QDate withinOfferedYears(QDate date) {
     return QDate(year, date.month(), std::min(date.day(), lastDay));
 }
 
+// What the user typed, quoted back: on one line and short, whatever was pasted.
+QString quoted(const QString& typed) {
+    constexpr qsizetype kLongest = 24;
+    QString text = typed.trimmed();
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    if (text.size() > kLongest)
+        text = text.left(kLongest - 1) + QChar(0x2026);
+    return QStringLiteral("\u201c%1\u201d").arg(text);
+}
+
 QString unreadableTimeText(const QString& text) {
-    return QStringLiteral("\u201c%1\u201d is not a time of day. Type the hours and minutes of the "
+    return QStringLiteral("%1 is not a time of day. Type the hours and minutes of the "
                           "birth, from 00:00 to 23:59 (for example 14:30), or leave the box "
                           "empty if the time is not known.")
-        .arg(text.trimmed());
+        .arg(quoted(text));
 }
 
 // A frame that shows which of the large controls has the keyboard: indigo like the
@@ -168,6 +183,8 @@ void SunChangesWindow::applyLook() {
     }
     m_ui->txtTime->installEventFilter(this);
     m_ui->cboZone->lineEdit()->installEventFilter(this);
+    // Whatever is pasted stays whole; a name that is no zone is refused as a whole.
+    m_ui->cboZone->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -255,12 +272,24 @@ QDate SunChangesWindow::chosenDate() const {
 }
 
 bool SunChangesWindow::chooseZone(const QByteArray& id) {
-    const int index = m_ui->cboZone->findText(QString::fromLatin1(id), Qt::MatchFixedString);
-    if (index < 0)
-        return false;
-    m_ui->cboZone->setCurrentIndex(index);
+    QComboBox* zones = m_ui->cboZone;
+    const QString name = QString::fromLatin1(id);
+    int index = zones->findText(name, Qt::MatchFixedString);
+    if (index < 0) {
+        // Part of a name that only one zone has ("kiritimati") is that zone.
+        int found = 0;
+        for (int i = 0; i < zones->count() && found < 2; ++i) {
+            if (zones->itemText(i).contains(name, Qt::CaseInsensitive)) {
+                index = i;
+                ++found;
+            }
+        }
+        if (found != 1)
+            return false;
+    }
+    zones->setCurrentIndex(index);
     // The same entry chosen again still puts its own spelling back in the box.
-    m_ui->cboZone->setEditText(m_ui->cboZone->itemText(index));
+    zones->setEditText(zones->itemText(index));
     return true;
 }
 
@@ -307,9 +336,9 @@ void SunChangesWindow::zoneTyped(Asked asked) {
     box->setEditText(box->itemText(box->currentIndex()));
     if (asked == Asked::Yes) {
         m_platform.notify(
-            QStringLiteral("No time zone is called \u201c%1\u201d. Type part of a zone's name, "
+            QStringLiteral("No time zone is called %1. Type part of a zone's name, "
                            "such as Paris or New_York, and choose the zone from the list.")
-                .arg(typed),
+                .arg(quoted(typed)),
             this);
     }
 }
