@@ -46,7 +46,8 @@ public:
     // The birth day chosen (in the chosen year) and the zone in force.
     QDate chosenDate() const;
     QTimeZone zone() const { return m_zone; }
-    // Chooses a zone by its identifier; false (nothing changes) for an unknown one.
+    // Chooses a zone by its identifier in any case, or by part of a name that only one
+    // zone has; false (nothing changes) otherwise.
     bool chooseZone(const QByteArray& id);
 
     // The date the window starts on when opened from the input window: the day,
