@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 
@@ -64,6 +65,7 @@ private slots:
     void startDateFromTheInputWindow_data();
     void startDateFromTheInputWindow();
     void everyControlIsNamedLabelledAndInTabOrder();
+    void sizeStaysAndWindowIsCentred();
     void tableIsReadOnly();
 
 private:
@@ -461,6 +463,25 @@ void TestSunChangesWindow::everyControlIsNamedLabelledAndInTabOrder() {
     } while (widget != first);
     QCOMPARE(chain, QStringList({"cboYear", "cboZone", "tblChanges", "cboDay", "cboMonth",
                                  "txtTime", "cmdShow", "txtReading", "cmdClose"}));
+}
+
+// The window keeps its size whatever its boxes hold, in the middle of the screen.
+void TestSunChangesWindow::sizeStaysAndWindowIsCentred() {
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const QRect before = m_window->geometry();
+    const QPoint centre = m_window->frameGeometry().center();
+    const QPoint screenCentre = m_window->screen()->availableGeometry().center();
+    QVERIFY2((centre - screenCentre).manhattanLength() <= 4,
+             qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+    auto* time = child<QLineEdit>(m_window, "txtTime");
+    time->setFocus();
+    QTest::keyClicks(time, "23:59");
+    QTest::keyClick(time, Qt::Key_Return);
+    choose(1966, 9, 30, "Pacific/Kiritimati");
+    QCoreApplication::processEvents();
+    QCOMPARE(m_window->geometry(), before);
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 }
 
 void TestSunChangesWindow::tableIsReadOnly() {

@@ -186,7 +186,10 @@ void SunChangesWindow::applyLook() {
     // Whatever is pasted stays whole; a name that is no zone is refused as a whole.
     m_ui->cboZone->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
 
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // One size whatever the boxes hold (the time box's clear button comes and goes),
+    // in the middle of the screen as the program's other windows.
+    const QSize size = sizeHint();
+    Look::fixAndCentre(this, size.width(), size.height());
 }
 
 void SunChangesWindow::fillLists() {
