@@ -37,6 +37,12 @@ void applyIndigoPalette(QWidget* window) {
     window->setAutoFillBackground(true);
 }
 
+void setWindowTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
 void fixAndCentre(QWidget* window, int width, int height) {
     window->setFixedSize(width, height);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -33,6 +33,10 @@ void installApplicationLook();
 // Indigo background with cream text, for the two main windows and the About box.
 void applyIndigoPalette(QWidget* window);
 
+// The colour a widget draws its text in, and a plain frame its lines in (the
+// window-text colour of its palette).
+void setWindowTextColour(QWidget* widget, const QColor& colour);
+
 // Fixed size at the window's current size hint, centred on the primary screen.
 void fixAndCentre(QWidget* window, int width, int height);
 

@@ -28,12 +28,6 @@ void setColours(QWidget* widget, const QColor& background, const QColor& text) {
     widget->setAutoFillBackground(true);
 }
 
-void setTextColour(QWidget* widget, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
-
 bool fits(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
         return label->heightForWidth(label->width()) <= label->height();
@@ -94,7 +88,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     m_ui->Check1->setText(visitForum);
     m_ui->Check1->setAccessibleName(visitForum);
     m_ui->Check1->setCursor(Qt::PointingHandCursor);
-    setTextColour(m_ui->Check1, Look::kLinkBlue);
+    Look::setWindowTextColour(m_ui->Check1, Look::kLinkBlue);
     setFittingFont(m_ui->Check1, Look::verdana(14.25), 10);
 
     m_ui->cmdClose->setFont(Look::verdana(8.25));
@@ -125,7 +119,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     m_ui->Label3->setText(Texts::softwarePromotion());
     setFittingFont(m_ui->Label3, Look::verdana(9), 7.5);
     m_ui->lblGoToHome->setFont(Look::verdana(9, true, true));
-    setTextColour(m_ui->lblGoToHome, Look::kYellow);
+    Look::setWindowTextColour(m_ui->lblGoToHome, Look::kYellow);
     m_ui->lblGoToHome->setAccessibleName(m_ui->lblGoToHome->text());
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &ExitScreen::requestEnd);

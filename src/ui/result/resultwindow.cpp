@@ -42,12 +42,6 @@ constexpr std::array<ProfilePanel::Field, 6> kLabelFields{
     ProfilePanel::Field::Compatibility, ProfilePanel::Field::Birthstone,
 };
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
@@ -201,7 +195,7 @@ void ResultWindow::applyLook() {
         for (std::size_t i = 0; i < panel.values.size(); ++i) {
             const bool isName = i == fieldIndex(ProfilePanel::Field::SignName);
             panel.values[i]->setFont(Look::verdana(isName ? 9.75 : 8.25, true));
-            setTextColour(panel.values[i], isName ? Look::kDarkRed : Look::kBrownBlack);
+            Look::setWindowTextColour(panel.values[i], isName ? Look::kDarkRed : Look::kBrownBlack);
         }
     }
     // The areas show no text cursor, so their frame shows which one has the
@@ -351,10 +345,8 @@ bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         if (auto* area = qobject_cast<QPlainTextEdit*>(watched)) {
             // A plain box frame is drawn in the area's window-text colour.
-            QPalette palette = area->palette();
-            palette.setColor(QPalette::WindowText,
-                             event->type() == QEvent::FocusIn ? Look::kFocusBlue : Look::kIndigo);
-            area->setPalette(palette);
+            Look::setWindowTextColour(area, event->type() == QEvent::FocusIn ? Look::kFocusBlue
+                                                                             : Look::kIndigo);
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -98,14 +98,6 @@ QString unreadableTimeText(const QString& text) {
         .arg(quoted(text));
 }
 
-// A frame that shows which of the large controls has the keyboard: indigo like the
-// window around it, or the program's focus blue. Only the colour changes.
-void setFrameColour(QFrame* frame, const QColor& colour) {
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    frame->setPalette(palette);
-}
-
 } // namespace
 
 SunChangesWindow::SunChangesWindow(Platform& platform, QWidget* parent)
@@ -175,10 +167,12 @@ void SunChangesWindow::applyLook() {
     m_ui->txtReading->setFixedHeight(QFontMetrics(m_ui->txtReading->font()).lineSpacing() * 4 +
                                      2 * kFrameWidth + 8);
 
+    // A frame that shows which of the large controls has the keyboard: indigo like the
+    // window around it, or the focus blue (see eventFilter). Only the colour changes.
     for (QFrame* frame : std::initializer_list<QFrame*>{table, m_ui->txtReading}) {
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
         frame->setLineWidth(kFrameWidth);
-        setFrameColour(frame, Look::kIndigo);
+        Look::setWindowTextColour(frame, Look::kIndigo);
         frame->installEventFilter(this);
     }
     m_ui->txtTime->installEventFilter(this);
@@ -402,7 +396,8 @@ bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const bool in = event->type() == QEvent::FocusIn;
         if (watched == m_ui->tblChanges || watched == m_ui->txtReading) {
-            setFrameColour(static_cast<QFrame*>(watched), in ? Look::kFocusBlue : Look::kIndigo);
+            Look::setWindowTextColour(static_cast<QFrame*>(watched),
+                                      in ? Look::kFocusBlue : Look::kIndigo);
         } else if (!in) {
             // Leaving a box for another control counts as asking; the window losing
             // the keyboard to another window or a menu does not.
