@@ -114,9 +114,9 @@ int main(int argc, char** argv) {
                 "positions_per_year=%d\n",
                 yearUs / 1000.0, positionUs, directUs, earthUs, nutationUs, positions);
     std::printf("\n| measure | median | target | met? |\n| --- | ---: | --- | --- |\n");
-    std::printf("| a year's twelve sign changes, ms (median of %d) | %.3f | <= %.1f | %s |\n", reps,
+    std::printf("| a year's twelve sign changes, ms (median of %d) | %.4f | <= %.1f | %s |\n", reps,
                 yearUs / 1000.0, kYearTargetMs, yearUs / 1000.0 <= kYearTargetMs ? "yes" : "no");
-    std::printf("| one Sun position, us (median of %d) | %.1f | <= %.1f | %s |\n", positionReps,
+    std::printf("| one Sun position, us (median of %d) | %.2f | <= %.1f | %s |\n", positionReps,
                 positionUs, kPositionTargetUs, positionUs <= kPositionTargetUs ? "yes" : "no");
     std::printf("| one position computed in full (not used in the table's years), us | %.1f | - "
                 "| - |\n",
