@@ -13,53 +13,42 @@ namespace {
 constexpr double kMinRate = 0.9;
 constexpr double kMaxRate = 1.1;
 
-// The first step is taken from approximateSun: within 20" of the true place with a
-// nutation from up to a month away, within 35" with none at all, that is under 0.01 day
-// of the Sun's motion; its bracket is widened by three times that.
-constexpr double kRoughSlack = 0.03;
-
-// Stop once a step is below 0.01 day: with the longitude's curvature (under 0.0006
-// degree a day per day) and what the rate leaves out (nutation's own motion, under
-// 4e-5 of it) the step that would follow is below 5e-7 day, 0.04 s.
+// Stop once a step is below 0.01 day. The longitude's curvature is under 0.0007 degree
+// a day per day (the yearly change of the rate, the Moon's monthly pull on the Earth,
+// nutation), so with the table's exact rate the step that would follow is below
+// 0.0007 / (2 * 0.95) * 0.01^2 = 4e-8 day, 0.004 s. Outside the table the full
+// computation's rate leaves out how nutation and aberration change (under 4e-5 of it):
+// below 5e-7 day, 0.04 s.
 constexpr double kStopStep = 0.01;
 
 constexpr int kMaxSteps = 60;
 
 } // namespace
 
-Crossing findCrossing(double targetDegrees, double guessTt,
-                      const std::optional<Nutation>& nearbyNutation) {
+Crossing findCrossing(double targetDegrees, double guessTt) {
     double lo = -std::numeric_limits<double>::infinity();
     double hi = std::numeric_limits<double>::infinity();
     double t = guessTt;
     Crossing result;
     for (int step = 0; step < kMaxSteps; ++step) {
-        const bool rough = step == 0;
-        SunPlace place;
-        if (rough) {
-            place = approximateSun(t, nearbyNutation.value_or(Nutation{}));
-        } else {
-            result.nutation = nutationAt(t);
-            place = apparentSun(t, result.nutation);
-            ++result.evaluations;
-        }
+        const SunPlace place = apparentSun(t);
+        ++result.evaluations;
         result.rate = place.rate;
 
         // How far past the target the Sun is, in (-180, 180] degrees.
         const double f = std::remainder(place.longitude - targetDegrees, 360.0);
-        const double slack = rough ? kRoughSlack : 0.0;
         if (f <= 0.0) {
-            lo = std::max(lo, t + -f / kMaxRate - slack);
-            hi = std::min(hi, t + -f / kMinRate + slack);
+            lo = std::max(lo, t + -f / kMaxRate);
+            hi = std::min(hi, t + -f / kMinRate);
         } else {
-            lo = std::max(lo, t - f / kMinRate - slack);
-            hi = std::min(hi, t - f / kMaxRate + slack);
+            lo = std::max(lo, t - f / kMinRate);
+            hi = std::min(hi, t - f / kMaxRate);
         }
 
         double next = t - f / place.rate;
         if (!(next >= lo && next <= hi))
             next = 0.5 * (lo + hi);
-        if (!rough && std::abs(next - t) < kStopStep) {
+        if (std::abs(next - t) < kStopStep) {
             result.tt = next;
             return result;
         }

@@ -34,17 +34,15 @@ QList<SignChange> signChangesInYear(int year, const QTimeZone& zone) {
     // On 1 January the Sun is near 280 degrees, some twenty days short of Aquarius;
     // the first guess comes from there, each later one from the crossing before it.
     const double startTt = utcToTt(QDate(year, 1, 1).startOfDay(zone).toMSecsSinceEpoch());
-    std::optional<Nutation> nearby = nutationAt(startTt);
-    const SunPlace start = approximateSun(startTt, *nearby);
+    const SunPlace start = apparentSun(startTt);
     double guess =
         startTt + std::fmod(signStart(kAquarius) - start.longitude + 360.0, 360.0) / start.rate;
 
     changes.reserve(kSignCount);
     for (int i = 0; i < kSignCount; ++i) {
         const int sign = (kAquarius - 1 + i) % kSignCount + 1;
-        const Crossing crossing = findCrossing(signStart(sign), guess, nearby);
+        const Crossing crossing = findCrossing(signStart(sign), guess);
         changes.append(changeAt(sign, crossing.tt));
-        nearby = crossing.nutation;
         guess = crossing.tt + kSignDegrees / crossing.rate;
     }
     return changes;
