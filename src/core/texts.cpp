@@ -502,4 +502,13 @@ QString softwarePromotion() {
         "and made for everyone.");
 }
 
+const QStringList& monthNames() {
+    static const QStringList names{
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return names;
+}
+
 } // namespace Texts

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The program's built-in prose: sign traits, cusp portraits and the promotional
 // texts of the windows. Every text is one paragraph without line breaks.
@@ -29,5 +30,8 @@ QString aboutDescription();  // 220 characters
 QString aboutPromotion();    // 132 characters
 QString supportText(int k);  // k = 0..3: 227, 211, 160, 196 characters
 QString softwarePromotion(); // 615 characters
+
+// "January" .. "December", as the month lists show them.
+const QStringList& monthNames();
 
 } // namespace Texts

@@ -19,15 +19,6 @@ constexpr int kClientHeight = 281;
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 
-const QStringList& monthNames() {
-    static const QStringList names{
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-    return names;
-}
-
 // The small labels above the name boxes keep the classic dialog face.
 QFont captionFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -125,7 +116,7 @@ void InputWindow::applyLook() {
 void InputWindow::fillLists() {
     for (int day = 1; day <= 31; ++day)
         m_ui->cboDate->addItem(QString::number(day));
-    m_ui->cboMonth->addItems(monthNames());
+    m_ui->cboMonth->addItems(Texts::monthNames());
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_ui->cboYear->addItem(QString::number(year));
 

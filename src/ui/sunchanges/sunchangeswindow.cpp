@@ -6,6 +6,7 @@
 #include "look.h"
 #include "platform.h"
 #include "signchanges.h"
+#include "texts.h"
 
 #include <QCloseEvent>
 #include <QCompleter>
@@ -23,15 +24,6 @@ namespace {
 
 constexpr int kFrameWidth = 2;
 constexpr int kTableWidth = 470;
-
-const QStringList& monthNames() {
-    static const QStringList names{
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-    return names;
-}
 
 // Every zone the system knows, once per run (reading them is the slow part of
 // building the window), with UTC and the system's own zone always among them (the
@@ -189,7 +181,7 @@ void SunChangesWindow::applyLook() {
 void SunChangesWindow::fillLists() {
     for (int year = Astro::kFirstYear; year <= Astro::kLastYear; ++year)
         m_ui->cboYear->addItem(QString::number(year));
-    m_ui->cboMonth->addItems(monthNames());
+    m_ui->cboMonth->addItems(Texts::monthNames());
     for (int day = 1; day <= 31; ++day)
         m_ui->cboDay->addItem(QString::number(day));
 
