@@ -29,10 +29,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
 # The manual page, made from the program's own --help and --version by help2man
 # (with packaging/solvanta.h2m for what --help does not say), and the changelog,
 # both compressed as Debian wants them. Remade whenever the program changes, so
-# the page follows its options.
+# the page follows its options. Sanitizer builds, never packaged, make no page.
 find_program(SOLVANTA_HELP2MAN help2man)
 find_program(SOLVANTA_GZIP gzip REQUIRED)
-if(SOLVANTA_HELP2MAN AND TARGET solvanta)
+if(SOLVANTA_HELP2MAN AND TARGET solvanta AND NOT SOLVANTA_SANITIZE)
   set(manpage ${CMAKE_BINARY_DIR}/solvanta.1)
   add_custom_command(
     OUTPUT ${manpage} ${manpage}.gz
@@ -46,7 +46,7 @@ if(SOLVANTA_HELP2MAN AND TARGET solvanta)
     VERBATIM)
   add_custom_target(solvanta_manpage ALL DEPENDS ${manpage}.gz)
   install(FILES ${manpage}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-else()
+elseif(NOT SOLVANTA_HELP2MAN)
   message(WARNING "help2man not found: the package will have no manual page")
 endif()
 set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
