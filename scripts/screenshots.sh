@@ -183,3 +183,44 @@ xdotool key x
 exitscreen=$(new_window "$before")
 xdotool key alt+x
 stop
+
+# --- The same windows under each desktop look (docs/screenshots/looks/): Qt's
+# default, the Adwaita-Dark and Adwaita-HighContrast styles and a dark GTK theme.
+# The program draws with its own style and palette, so all four should match ---
+mkdir -p "$out/looks"
+shoot_look() { # look: input, cusp result, Sun Sign Changes and exit screen
+  local look=$1
+  input=$(new_window "")
+  shoot "$input" "looks/$look-input.png"
+  xdotool windowfocus --sync "$input"
+  result=$(search_cusp "$input" focus)
+  shoot "$result" "looks/$look-result.png"
+  xdotool windowfocus --sync "$result"
+  xdotool key alt+s
+  sleep 0.3
+  xdotool key e
+  sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
+  sleep 0.4
+  shoot "$sun" "looks/$look-sun-changes.png"
+  xdotool windowfocus --sync "$sun"
+  xdotool key Escape
+  sleep 0.3
+  xdotool windowfocus --sync "$result"
+  xdotool key alt+f
+  sleep 0.3
+  before=$(visible)
+  xdotool key x
+  exitscreen=$(new_window "$before")
+  shoot "$exitscreen" "looks/$look-exit-screen.png"
+  xdotool windowfocus --sync "$exitscreen"
+  xdotool key alt+x
+  stop
+}
+start bare
+shoot_look default
+QT_STYLE_OVERRIDE=Adwaita-Dark start bare
+shoot_look adwaita-dark
+QT_STYLE_OVERRIDE=Adwaita-HighContrast start bare
+shoot_look adwaita-highcontrast
+QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark start bare
+shoot_look gtk-dark

@@ -850,6 +850,10 @@ import desktop  # noqa: E402  (the program on a desktop: stacking, activation, k
 
 desktop.register(sys.modules[__name__], SCENARIOS, GROUPS)
 
+import wayland  # noqa: E402  (the program as a Wayland client, under weston)
+
+wayland.register(sys.modules[__name__], SCENARIOS, GROUPS)
+
 if __name__ == "__main__":
     import hostile  # noqa: E402  (its scenarios use the steps above)
 
