@@ -60,6 +60,7 @@ private slots:
     void readingScrollsOnlyWhenNeeded();
     void enterInADateBoxAsks_data();
     void enterInADateBoxAsks();
+    void escapeClosesFromEveryControl();
     void timeInAGapIsRefusedOnRequestOnly();
     void unreadableTimesAreRefusedWhenAsked_data();
     void unreadableTimesAreRefusedWhenAsked();
@@ -429,6 +430,23 @@ void TestSunChangesWindow::leavingTheTimeBoxAsksOnceForEachChange() {
     QTest::keyClick(time, Qt::Key_Tab);
     QCOMPARE(m_platform->messages.size(), 1);
     QVERIFY2(reading().startsWith("At 09:07 (UTC+00:00) on"), qPrintable(reading()));
+}
+
+// With no list open, Escape closes the window wherever the keyboard is.
+void TestSunChangesWindow::escapeClosesFromEveryControl() {
+    for (const char* name : {"cboYear", "cboZone", "tblChanges", "cboDay", "cboMonth", "txtTime",
+                             "cmdShow", "txtReading", "cmdClose"}) {
+        auto* window = new SunChangesWindow(*m_platform);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        bool closed = false;
+        connect(window, &SunChangesWindow::closing, this, [&closed] { closed = true; });
+        QWidget* control = child<QWidget>(window, name);
+        control->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY2(closed && !window->isVisible(), name);
+        delete window;
+    }
 }
 
 void TestSunChangesWindow::daysTheMonthLacksAreClamped_data() {
