@@ -174,6 +174,8 @@ void SunChangesWindow::applyLook() {
         frame->installEventFilter(this);
     }
     m_ui->txtTime->installEventFilter(this);
+    for (QComboBox* box : {m_ui->cboYear, m_ui->cboDay, m_ui->cboMonth})
+        box->installEventFilter(this);
     m_ui->cboZone->lineEdit()->installEventFilter(this);
     // Whatever is pasted stays whole; a name that is no zone is refused as a whole.
     m_ui->cboZone->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
@@ -441,11 +443,8 @@ void SunChangesWindow::keyPressEvent(QKeyEvent* event) {
     const bool plain =
         event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        const QWidget* focus = focusWidget();
-        if (focus == m_ui->cboYear || focus == m_ui->cboDay || focus == m_ui->cboMonth)
-            showReading(Asked::Yes);
-        // Elsewhere Enter belongs to the control (the time and zone boxes, the buttons)
-        // and never presses a button the focus is not on.
+        // Enter belongs to the control that has it (see eventFilter): it never presses
+        // a button the focus is not on.
         event->accept();
         return;
     }
@@ -457,6 +456,15 @@ void SunChangesWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_ui->cboYear || watched == m_ui->cboDay || watched == m_ui->cboMonth)) {
+        // Enter in a date box asks for the reading, as in the time box.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            showReading(Asked::Yes);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const bool in = event->type() == QEvent::FocusIn;
         if (watched == m_ui->tblChanges || watched == m_ui->txtReading) {
