@@ -201,7 +201,7 @@ void TestSunChangesRegistry::openedAgainItKeepsItsChoices() {
     QVERIFY(sun->chooseZone("Asia/Tokyo"));
     sun->showDate(QDate(1966, 7, 4));
     child<QLineEdit>(sun, "txtTime")->setText("08:15");
-    sun->close();
+    QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Escape);
     settle();
     sun = openFrom(&m_windows->inputWindow());
     QVERIFY(sun);
