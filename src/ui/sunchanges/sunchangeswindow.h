@@ -31,6 +31,10 @@ class SunChangesWindow;
 //   after changing it; only then is a time that cannot be read, or one that the
 //   clocks skipped, answered with a message. Changing year, zone, day or month
 //   redraws the reading without messages.
+// - Under the reading, a picture of the days around the sign change nearest the birth
+//   day, with the birth on it; on the calendar rule's cusp days (19 to 23) a sentence
+//   under it sets the rule beside the Sun's real change. "Save Picture..." (Ctrl+S)
+//   writes the picture with the reading under it to a PNG file the user chooses.
 // - Messages go through the platform and belong to this window.
 class SunChangesWindow : public QWidget {
     Q_OBJECT
@@ -76,6 +80,8 @@ private:
     void zoneTyped(Asked asked);
     void fillTable();
     void showReading(Asked asked);
+    void showPicture(QDate date, std::optional<QTime> time, const QList<QDateTime>& moments);
+    void savePicture();
 
     std::unique_ptr<Ui::SunChangesWindow> m_ui;
     Platform& m_platform;

@@ -343,7 +343,16 @@ void SunPicture::paint(QPainter& painter, const QRectF& area) const {
     // The cusp days of the calendar rule.
     if (const QRectF cusp = cuspRect(); !cusp.isNull()) {
         painter.fillRect(cusp, shade);
-        clampedText(cusp.center().x(), r.bandTop + 2, QStringLiteral("cusp days"), ink);
+        // Centred on the shading, or on its wider side of the change's line when the
+        // line would run through the words.
+        const QString label = QStringLiteral("cusp days");
+        const qreal half = metrics.horizontalAdvance(label) / 2 + 3;
+        qreal centre = cusp.center().x();
+        if (std::abs(centre - changeX) < half)
+            centre = changeX - cusp.left() > cusp.right() - changeX
+                         ? std::max(cusp.left() + half, changeX - half)
+                         : std::min(cusp.right() - half, changeX + half);
+        clampedText(centre, r.bandTop + 2, label, ink);
     }
 
     // The time line: a tick at each day's start, the day's number in its column, the
