@@ -44,6 +44,7 @@ public:
     void setScene(const Scene& scene);
     void clear();
     bool hasScene() const { return m_hasScene; }
+    const Scene& scene() const { return m_scene; }
 
     // The local days shown, first and last.
     QDate firstDay() const { return m_firstDay; }
