@@ -184,17 +184,57 @@ exitscreen=$(new_window "$before")
 xdotool key alt+x
 stop
 
+# --- Under openbox: "Sun Sign Changes" in Europe/London (the system's zone here),
+# opened from the input window: a birth at the minute the Sun entered Aries (20 March
+# 2024, 03:06), then a time the clocks showed twice (27 October 2024, 01:30) ---
+TZ=Europe/London start openbox
+input=$(new_window "")
+xdotool key alt+s
+sleep 0.3
+xdotool key e
+sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
+sleep 0.4
+# The year box has the keyboard; a list jumps to the entry typed.
+choose_in_sun() { # mnemonic, entry
+  xdotool key "$1"
+  sleep 0.5
+  xdotool type --delay 20 "$2"
+  sleep 0.5
+}
+choose_in_sun alt+y 2024
+choose_in_sun alt+m March
+choose_in_sun alt+d 20
+xdotool key alt+t
+xdotool type --delay 20 '03:06'
+xdotool key Return
+sleep 0.4
+shoot_framed "$sun" sun-minute-of-change.png
+choose_in_sun alt+m October
+choose_in_sun alt+d 27
+xdotool key alt+t ctrl+a
+xdotool type --delay 20 '01:30'
+xdotool key Return
+sleep 0.4
+shoot_framed "$sun" sun-repeated-hour.png
+xdotool key Escape
+sleep 0.3
+xdotool windowactivate --sync "$input"
+xdotool key alt+f
+sleep 0.3
+before=$(visible)
+xdotool key x
+exitscreen=$(new_window "$before")
+xdotool key alt+x
+stop
+
 # --- Under openbox: the picture of the days around a sign change, with the birth on
 # it, in the "Sun Sign Changes" window opened from the input window's Sun menu; then
 # once more at twice the scale ---
 # Chooses year, month, day, zone and time of birth by keyboard and takes the window.
 sun_picture() { # window year month day zone time file
-  xdotool key alt+y
-  xdotool type --delay 40 "$2"
-  xdotool key alt+m
-  xdotool type --delay 40 "$3"
-  xdotool key alt+d
-  xdotool type --delay 40 "$4"
+  choose_in_sun alt+y "$2"
+  choose_in_sun alt+m "$3"
+  choose_in_sun alt+d "$4"
   xdotool key alt+z ctrl+a
   xdotool type --delay 20 "$5"
   xdotool key Return

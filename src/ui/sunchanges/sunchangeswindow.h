@@ -4,8 +4,9 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDialog>
+#include <QString>
 #include <QTimeZone>
-#include <QWidget>
 
 #include <memory>
 #include <optional>
@@ -30,13 +31,16 @@ class SunChangesWindow;
 //   taken when the user asks for it ("Show", Enter in the box) or leaves the box
 //   after changing it; only then is a time that cannot be read, or one that the
 //   clocks skipped, answered with a message. Changing year, zone, day or month
-//   redraws the reading without messages.
+//   redraws the reading without messages; Enter in the year, day or month box asks
+//   for it as "Show" does. The table's row of the sign the Sun was in is highlighted.
+// - A non-modal dialog: Escape closes an open list first, the window only when no
+//   list is open.
 // - Under the reading, a picture of the days around the sign change nearest the birth
 //   day, with the birth on it; on the calendar rule's cusp days (19 to 23) a sentence
 //   under it sets the rule beside the Sun's real change. "Save Picture..." (Ctrl+S)
 //   writes the picture with the reading under it to a PNG file the user chooses.
 // - Messages go through the platform and belong to this window.
-class SunChangesWindow : public QWidget {
+class SunChangesWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -60,12 +64,23 @@ public:
     // offered).
     static QDate startDate(const BirthInput& input, QDate today);
 
+    // What the user chose, to be given back to the window when it is opened again.
+    struct Choices {
+        QDate date;
+        QByteArray zoneId;
+        QString time;
+    };
+    Choices choices() const;
+    // Puts the choices back, the time of birth read without messages.
+    void restore(const Choices& choices);
+
 signals:
     // The window is being closed (its close box, "Close", Escape or any close()).
     void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -80,6 +95,7 @@ private:
     void zoneTyped(Asked asked);
     void fillTable();
     void showReading(Asked asked);
+    void highlightSign(int sign);
     void showPicture(QDate date, std::optional<QTime> time, const QList<QDateTime>& moments);
     void savePicture();
 
