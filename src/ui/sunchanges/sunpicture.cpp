@@ -359,6 +359,7 @@ void SunPicture::paint(QPainter& painter, const QRectF& area) const {
     // month's name under its first day shown.
     painter.setPen(QPen(ink, 1));
     painter.drawLine(QPointF(plotLeft(), r.bandBottom), QPointF(plotRight(), r.bandBottom));
+    qreal monthEnd = plotLeft();
     for (QDate day = m_firstDay; day <= m_lastDay.addDays(1); day = day.addDays(1)) {
         const qreal x = day <= m_lastDay ? dayRect(day).left() : plotRight();
         painter.setPen(QPen(faint, 1));
@@ -369,11 +370,16 @@ void SunPicture::paint(QPainter& painter, const QRectF& area) const {
             const QRectF column = dayRect(day);
             painter.drawText(QRectF(column.left(), r.numbersTop, column.width(), r.lineHeight),
                              Qt::AlignCenter, QString::number(day.day()));
-            if (day == m_firstDay || day.day() == 1)
-                painter.drawText(
-                    QRectF(column.left(), r.monthTop, plotRight() - column.left(), r.lineHeight),
-                    Qt::AlignLeft | Qt::AlignVCenter,
-                    QLocale::c().toString(day, QStringLiteral("MMMM yyyy")));
+            if (day == m_firstDay || day.day() == 1) {
+                // Under its first day, or as far left as it must go to be read whole,
+                // but never over the month before.
+                const QString month = QLocale::c().toString(day, QStringLiteral("MMMM yyyy"));
+                const qreal width = metrics.horizontalAdvance(month);
+                const qreal left = std::max(monthEnd, std::min(column.left(), plotRight() - width));
+                painter.drawText(QRectF(left, r.monthTop, width + 1, r.lineHeight),
+                                 Qt::AlignLeft | Qt::AlignVCenter, month);
+                monthEnd = left + width + 2 * kGap;
+            }
         }
     }
 
