@@ -26,7 +26,7 @@ trap cleanup EXIT
 start() {
   local display_file=$work/display-$1
   exec 3>"$display_file"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${SOLVANTA_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
   exec 3>&-
@@ -266,4 +266,48 @@ before=$(visible)
 xdotool key x
 exitscreen=$(new_window "$before")
 xdotool key alt+x
+stop
+
+# --- Under openbox: the picture of the days around a sign change, with the birth on
+# it, in the "Sun Sign Changes" window opened from the input window's Sun menu; then
+# once more at twice the scale ---
+# Chooses year, month, day, zone and time of birth by keyboard and takes the window.
+sun_picture() { # window year month day zone time file
+  choose_in_sun alt+y "$2"
+  choose_in_sun alt+m "$3"
+  choose_in_sun alt+d "$4"
+  xdotool key alt+z ctrl+a
+  xdotool type --delay 20 "$5"
+  xdotool key Return
+  xdotool key alt+t ctrl+a BackSpace
+  [ -n "$6" ] && xdotool type --delay 20 "$6"
+  xdotool key Return
+  sleep 0.5
+  shoot_framed "$1" "$7"
+}
+open_sun() {
+  local input
+  input=$(new_window "")
+  xdotool windowfocus --sync "$input"
+  xdotool key alt+s
+  sleep 0.3
+  xdotool key e
+  xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1
+}
+SOLVANTA_SCREEN=1024x768x24 start openbox
+sun=$(open_sun)
+sleep 0.4
+sun_picture "$sun" 1990 July 21 Europe/Berlin '' sun-picture-cusp-day.png
+sun_picture "$sun" 2024 March 20 Europe/London 03:06 sun-picture-minute-of-change.png
+sun_picture "$sun" 2024 October 27 Europe/London 01:30 sun-picture-repeated-hour.png
+xdotool key Escape
+sleep 0.3
+kill "$app" 2>/dev/null || true
+stop
+
+SOLVANTA_SCREEN=2560x1600x24 QT_SCALE_FACTOR=2 start openbox
+sun=$(open_sun)
+sleep 0.4
+sun_picture "$sun" 1990 July 21 Europe/Berlin 10:00 sun-picture-scale-2.png
+kill "$app" 2>/dev/null || true
 stop

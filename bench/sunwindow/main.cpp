@@ -1,17 +1,22 @@
 // Opening "Sun Sign Changes": from the input window's menu entry until the window
 // is exposed with its table filled, in-process with the recording platform. The
 // first opening in a run also reads the system's list of time zones; later ones
-// build the window anew (it is destroyed when closed). Prints each figure in ms.
+// build the window anew (it is destroyed when closed). Then, in an open window, a change
+// of day: from choosing the day until the picture of the sign change is painted again
+// with the new birth (and the reading, the sentence and everything else redrawn with it).
+// Prints each figure in ms.
 //
 //   bench_sunwindow [--reps N]      (needs a display: Xvfb or the offscreen platform)
 #include "fakeplatform.h"
 #include "inputwindow.h"
 #include "startup.h"
 #include "sunchangeswindow.h"
+#include "sunpicture.h"
 #include "windowregistry.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QTableWidget>
 #include <QTest>
@@ -19,6 +24,21 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+namespace {
+
+// Counts the paint events of the widget it watches.
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -58,5 +78,36 @@ int main(int argc, char** argv) {
     std::sort(times.begin(), times.end());
     std::printf("later openings: median %.1f ms, max %.1f ms (%d)\n", times[times.size() / 2],
                 times.back(), reps);
+
+    // Redrawing for a change of day, around the Sun's entry into Leo in 1990.
+    entry->trigger();
+    SunChangesWindow* window = windows.loadedSunChangesWindow();
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        return 1;
+    window->chooseZone("Europe/Berlin");
+    window->showDate(QDate(1990, 7, 10));
+    auto* days = window->findChild<QComboBox*>(QStringLiteral("cboDay"));
+    auto* picture = window->findChild<SunPicture*>(QStringLiteral("picSun"));
+    if (!days || !picture)
+        return 1;
+    PaintCounter paints;
+    picture->installEventFilter(&paints);
+    QCoreApplication::processEvents();
+    std::vector<double> redraws;
+    for (int rep = 0; rep < reps; ++rep) {
+        const int day = 10 + rep % 21; // 11 to 31 July, and again
+        paints.count = 0;
+        QElapsedTimer clock;
+        clock.start();
+        days->setCurrentIndex(day);
+        // The painting the change asked for, delivered now rather than at the next frame.
+        QCoreApplication::sendPostedEvents();
+        if (paints.count == 0 || picture->scene().birthDay.day() != day + 1)
+            return 1;
+        redraws.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(redraws.begin(), redraws.end());
+    std::printf("redraw for a change of day: median %.2f ms, max %.2f ms (%d)\n",
+                redraws[redraws.size() / 2], redraws.back(), reps);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "astrotexts.h"
 
+#include "timescales.h"
+
 #include <QLocale>
 
 #include <array>
@@ -75,6 +77,30 @@ std::optional<ClockJump> jumpOver(QDate date, QTime time, const QTimeZone& zone)
             return jump;
     }
     return std::nullopt;
+}
+
+QString dayAndMonth(QDate date) {
+    return QLocale::c().toString(date, QStringLiteral("d MMMM"));
+}
+
+// Where the Sun was at one reading of a birth time, measured from the sign change: "at
+// 10:00 (UTC+02:00) on 21 July it was in Cancer, 1 d 18 h 22 min before the change". A
+// change inside the minute given is told to the second, since the minute holds both signs.
+QString cuspClause(QDate date, QTime time, const TimeReading& reading, const SignChange& change,
+                   const QTimeZone& zone, bool withDate) {
+    const QString at = minuteWithOffset(time, reading.offsetSeconds) +
+                       (withDate ? QStringLiteral(" on ") + dayAndMonth(date) : QString());
+    const qint64 since = reading.utc.toMSecsSinceEpoch() - change.utc.toMSecsSinceEpoch();
+    if (since <= 0 && since > -60000) {
+        const LocalMoment local = localMoment(change.utc, zone);
+        return QStringLiteral("at %1 it was in %2 until %3 and in %4 after, as it changed sign "
+                              "within that minute")
+            .arg(at, signName(reading.sign), local.clock.toString(QStringLiteral("HH:mm:ss")),
+                 signName(change.sign));
+    }
+    return QStringLiteral("at %1 it was in %2, %3 %4 the change")
+        .arg(at, signName(reading.sign), durationText(since),
+             since < 0 ? QStringLiteral("before") : QStringLiteral("after"));
 }
 
 // A wall-clock reading (held as UTC) as "00:30", then `name` ("00:30 GMT"), then " on
@@ -309,6 +335,57 @@ QString timeText(QDate date, QTime time, const QTimeZone& zone,
              summerTimeEnded ? QStringLiteral(" at the end of summer time") : QString(),
              minuteWithOffset(time, first.offsetSeconds), readingClause(time, first),
              minuteWithOffset(time, second.offsetSeconds), later);
+}
+
+std::optional<CalendarCusp> calendarCusp(QDate date) {
+    if (!date.isValid() || date.day() < 19 || date.day() > 23)
+        return std::nullopt;
+    // January lies between Capricorn (10) and Aquarius (11); each month one sign on.
+    const int leaving = (date.month() + 8) % kSignCount + 1;
+    return CalendarCusp{leaving, leaving % kSignCount + 1};
+}
+
+std::optional<QString> cuspSentence(QDate date, std::optional<QTime> time, const QTimeZone& zone) {
+    const std::optional<CalendarCusp> cusp = calendarCusp(date);
+    if (!cusp || !isSupportedYear(date.year()) || !zone.isValid())
+        return std::nullopt;
+    // The change into the later sign that month: the cusp days lie around it.
+    const SignChange change = signChangeNear(
+        cusp->entering, utcToTt(QDateTime(date, QTime(12, 0), Qt::UTC).toMSecsSinceEpoch()));
+    const ClockReading clock = clockReading(change.utc, zone);
+    const QString head =
+        QStringLiteral("By the calendar rule, %1 is on the cusp of %2 and %3. The Sun itself "
+                       "entered %3 on %4 at %5: ")
+            .arg(dayAndMonth(date), signName(cusp->leaving), signName(cusp->entering),
+                 dateText(clock.date), localMinuteText(change.utc, zone));
+
+    if (!time) {
+        const std::optional<DayReading> day = readDay(date, zone);
+        if (!day)
+            return std::nullopt;
+        if (!day->exists)
+            return head +
+                   QStringLiteral("%1 did not exist in %2.").arg(dateText(date), zoneName(zone));
+        if (day->changed)
+            return head +
+                   QStringLiteral("on %1 it was in %2 until then and in %3 after.")
+                       .arg(dayAndMonth(date), signName(day->signLeft), signName(day->signEntered));
+        return head + QStringLiteral("on %1 it was in %2 all day.")
+                          .arg(dayAndMonth(date), signName(day->sign));
+    }
+
+    const std::optional<QList<TimeReading>> readings = readTime(date, *time, zone);
+    if (!readings)
+        return std::nullopt;
+    if (readings->isEmpty())
+        return head +
+               QStringLiteral("no clock in %1 showed %2 on %3.")
+                   .arg(zoneName(zone), time->toString(QStringLiteral("HH:mm")), dayAndMonth(date));
+    QString text = head + cuspClause(date, *time, readings->first(), change, zone, true);
+    if (readings->size() > 1)
+        text += QStringLiteral("; when the clocks showed it again, ") +
+                cuspClause(date, *time, readings->at(1), change, zone, false);
+    return text + QLatin1Char('.');
 }
 
 } // namespace Astro

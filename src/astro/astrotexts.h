@@ -79,4 +79,21 @@ QString distanceText(const TimeReading& reading);
 // and the two times the person may have meant.
 QString timeText(QDate date, QTime time, const QTimeZone& zone, const QList<TimeReading>& readings);
 
+// The calendar rule's cusp: days 19 to 23 of every month lie between the sign the Sun
+// leaves that month and the one it enters (January: Capricorn and Aquarius).
+struct CalendarCusp {
+    int leaving = 0;  // 1..12
+    int entering = 0; // 1..12
+};
+// Nothing for a day outside the 19th to the 23rd.
+std::optional<CalendarCusp> calendarCusp(QDate date);
+
+// On a cusp day, the sentence that sets the calendar rule beside the Sun's real place:
+// "By the calendar rule, 21 July is on the cusp of Cancer and Leo. The Sun itself
+// entered Leo on 23 July 1990 at 04:22 (UTC+02:00): on 21 July it was in Cancer all
+// day." With a time of birth, the sign at that moment (each, for a repeated hour) and
+// how long before or after the change it was. Nothing on other days, for a year outside
+// kFirstYear..kLastYear or an invalid zone.
+std::optional<QString> cuspSentence(QDate date, std::optional<QTime> time, const QTimeZone& zone);
+
 } // namespace Astro

@@ -48,6 +48,14 @@ public:
 
     virtual QDate today() = 0;
 
+    // The desktop's dialog for saving a file, modal and owned by `owner`, opened on
+    // `proposedName` in the user's pictures folder (the home folder without one);
+    // `filter` as "PNG pictures (*.png)", whose suffix a name typed without one gets.
+    // The path chosen, or nothing when the user cancels.
+    virtual std::optional<QString> askSaveFileName(const QString& title,
+                                                   const QString& proposedName,
+                                                   const QString& filter, QWidget* owner) = 0;
+
     // Shorthand for the common notice: information icon, OK, the program's title.
     void notify(const QString& text, QWidget* owner, Icon icon = Icon::Information);
 };

@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
@@ -295,4 +297,23 @@ double QtPlatform::randomDraw() {
 
 QDate QtPlatform::today() {
     return QDate::currentDate();
+}
+
+std::optional<QString> QtPlatform::askSaveFileName(const QString& title,
+                                                   const QString& proposedName,
+                                                   const QString& filter, QWidget* owner) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(owner ? owner->window() : QApplication::activeWindow(), title,
+                       QDir(folder).filePath(proposedName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // "sun-1990-07-21" typed without ".png" still saves a PNG picture.
+    static const QRegularExpression suffix(QStringLiteral("\\*\\.(\\w+)"));
+    if (const QRegularExpressionMatch match = suffix.match(filter); match.hasMatch())
+        dialog.setDefaultSuffix(match.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }

@@ -26,6 +26,8 @@ public:
     void seedRandom() override;
     double randomDraw() override;
     QDate today() override;
+    std::optional<QString> askSaveFileName(const QString& title, const QString& proposedName,
+                                           const QString& filter, QWidget* owner) override;
 
     // Where the per-user instance lock lives: the user's runtime folder when it
     // is private to the user, else a private folder in the user's cache (a file

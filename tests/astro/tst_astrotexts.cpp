@@ -1,4 +1,6 @@
 #include "astrotexts.h"
+#include "resolution.h"
+#include "signs.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -36,6 +38,9 @@ private slots:
     void readingTexts();
     void timeTexts_data();
     void timeTexts();
+    void cuspSentences_data();
+    void cuspSentences();
+    void calendarCuspIsTheVerdictsCusp();
 };
 
 void TestAstroTexts::commandLineLine_data() {
@@ -303,6 +308,90 @@ void TestAstroTexts::timeTexts() {
     QVERIFY2(text.startsWith(start), qPrintable(text));
     // No angle twice: the place in the sign is the only one given.
     QVERIFY2(text.count(QChar(0x2032)) <= readings->size(), qPrintable(text));
+}
+
+void TestAstroTexts::cuspSentences_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("time"); // empty: the whole day
+    QTest::addColumn<QByteArray>("zoneId");
+    QTest::addColumn<QString>("sentence"); // empty: none
+    const QString july = QStringLiteral(
+        "By the calendar rule, %1 July is on the cusp of Cancer and Leo. The Sun itself "
+        "entered Leo on 23 July 1990 at 04:22 (UTC+02:00): ");
+    const QString tehran = QStringLiteral(
+        "By the calendar rule, 21 September is on the cusp of Virgo and Libra. The Sun itself "
+        "entered Libra on 23 September 2010 at 06:39 (UTC+03:30): ");
+    QTest::newRow("cusp day, whole day")
+        << QDate(1990, 7, 21) << QString() << QByteArray("Europe/Berlin")
+        << july.arg(21) + QStringLiteral("on 21 July it was in Cancer all day.");
+    QTest::newRow("change on the day")
+        << QDate(1990, 7, 23) << QString() << QByteArray("Europe/Berlin")
+        << july.arg(23) +
+               QStringLiteral("on 23 July it was in Cancer until then and in Leo after.");
+    QTest::newRow("time before the change")
+        << QDate(1990, 7, 21) << "10:00" << QByteArray("Europe/Berlin")
+        << july.arg(21) + QStringLiteral("at 10:00 (UTC+02:00) on 21 July it was in Cancer, "
+                                         "1 day, 18 hours and 22 minutes before the change.");
+    QTest::newRow("time after the change")
+        << QDate(1990, 7, 23) << "12:00" << QByteArray("Europe/Berlin")
+        << july.arg(23) + QStringLiteral("at 12:00 (UTC+02:00) on 23 July it was in Leo, "
+                                         "7 hours and 38 minutes after the change.");
+    QTest::newRow("change within the minute")
+        << QDate(2024, 3, 20) << "03:06" << QByteArray("Europe/London")
+        << QStringLiteral(
+               "By the calendar rule, 20 March is on the cusp of Pisces and Aries. The "
+               "Sun itself entered Aries on 20 March 2024 at 03:06 (UTC+00:00): at 03:06 "
+               "(UTC+00:00) on 20 March it was in Pisces until 03:06:24 and in Aries "
+               "after, as it changed sign within that minute.");
+    QTest::newRow("repeated hour")
+        << QDate(2010, 9, 21) << "23:30" << QByteArray("Asia/Tehran")
+        << tehran +
+               QStringLiteral("at 23:30 (UTC+04:30) on 21 September it was in Virgo, 1 day, "
+                              "8 hours and 9 minutes before the change; when the clocks showed "
+                              "it again, at 23:30 (UTC+03:30) it was in Virgo, 1 day, 7 hours "
+                              "and 9 minutes before the change.");
+    QTest::newRow("skipped time")
+        << QDate(2010, 3, 22) << "00:30" << QByteArray("Asia/Tehran")
+        << QStringLiteral(
+               "By the calendar rule, 22 March is on the cusp of Pisces and Aries. The "
+               "Sun itself entered Aries on 20 March 2010 at 21:02 (UTC+03:30): no clock "
+               "in Asia/Tehran showed 00:30 on 22 March.");
+    for (int day : {1, 18, 24, 31})
+        QTest::addRow("not a cusp day: %d July", day)
+            << QDate(1990, 7, day) << QString() << QByteArray("Europe/Berlin") << QString();
+    QTest::newRow("not a cusp day, with a time")
+        << QDate(1990, 7, 24) << "04:00" << QByteArray("Europe/Berlin") << QString();
+    QTest::newRow("year not covered")
+        << QDate(1899, 7, 21) << QString() << QByteArray("UTC") << QString();
+}
+
+void TestAstroTexts::cuspSentences() {
+    QFETCH(QDate, date);
+    QFETCH(QString, time);
+    QFETCH(QByteArray, zoneId);
+    QFETCH(QString, sentence);
+    std::optional<QTime> at;
+    if (!time.isEmpty())
+        at = QTime::fromString(time, QStringLiteral("HH:mm"));
+    const std::optional<QString> got = Astro::cuspSentence(date, at, QTimeZone(zoneId));
+    QCOMPARE(got.value_or(QString()), sentence);
+    QCOMPARE(got.has_value(), !sentence.isEmpty());
+}
+
+// The sentence names the cusp the verdict names: for every month, the same pair.
+void TestAstroTexts::calendarCuspIsTheVerdictsCusp() {
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 28; ++day) {
+            const std::optional<Astro::CalendarCusp> cusp =
+                Astro::calendarCusp(QDate(2001, month, day));
+            const CuspResolution verdict = ResolveCusp(month - 1, day - 1);
+            QCOMPARE(cusp.has_value(), verdict.isCusp);
+            if (!cusp)
+                continue;
+            QCOMPARE(Astro::signName(cusp->leaving), signProfile(*verdict.firstSign).name);
+            QCOMPARE(Astro::signName(cusp->entering), signProfile(*verdict.secondSign).name);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAstroTexts)

@@ -517,7 +517,7 @@ void TestSunChangesWindow::everyControlIsNamedLabelledAndInTabOrder() {
         widget = widget->nextInFocusChain();
     } while (widget != first);
     QCOMPARE(chain, QStringList({"cboYear", "cboZone", "tblChanges", "cboDay", "cboMonth",
-                                 "txtTime", "cmdShow", "txtReading", "cmdClose"}));
+                                 "txtTime", "cmdShow", "txtReading", "cmdSave", "cmdClose"}));
 }
 
 // The window keeps its size whatever its boxes hold, in the middle of the screen.

@@ -41,6 +41,13 @@ double FakePlatform::randomDraw() {
     return draws.isEmpty() ? 0.0 : draws.takeFirst();
 }
 
+std::optional<QString> FakePlatform::askSaveFileName(const QString& title,
+                                                     const QString& proposedName,
+                                                     const QString& filter, QWidget* owner) {
+    saveRequests.append({title, proposedName, filter, owner ? owner->window() : nullptr});
+    return saveFileName;
+}
+
 QStringList FakePlatform::messageTexts() const {
     QStringList texts;
     for (const Message& m : messages)

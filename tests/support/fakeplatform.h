@@ -37,6 +37,8 @@ public:
     void seedRandom() override { ++seedCount; }
     double randomDraw() override;
     QDate today() override { return todayDate; }
+    std::optional<QString> askSaveFileName(const QString& title, const QString& proposedName,
+                                           const QString& filter, QWidget* owner) override;
 
     // Texts of the messages shown so far, in order.
     QStringList messageTexts() const;
@@ -47,6 +49,14 @@ public:
     int clipboardClears = 0;
     int flushCount = 0;
     int seedCount = 0;
+    // Each save dialog asked for: its title, the name proposed, the filter, the owner.
+    struct SaveRequest {
+        QString title;
+        QString proposedName;
+        QString filter;
+        QPointer<QWidget> owner;
+    };
+    QList<SaveRequest> saveRequests;
     // Called while a message is "on screen", before it is answered.
     std::function<void(const Message&)> onMessage;
 
@@ -59,4 +69,6 @@ public:
     bool otherInstance = false;
     QList<double> draws; // queued random draws; an empty queue draws 0.0
     QDate todayDate = QDate(2026, 12, 7);
+    // What the save dialog answers: the path "chosen", or nothing (the user cancels).
+    std::optional<QString> saveFileName;
 };

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -121,9 +123,9 @@ void SunChangesWindow::applyLook() {
     // Inside the bold-captioned frame everything goes back to regular.
     for (QWidget* field : std::initializer_list<QWidget*>{
              m_ui->lblDay, m_ui->cboDay, m_ui->lblMonth, m_ui->cboMonth, m_ui->lblTime,
-             m_ui->txtTime, m_ui->lblReading, m_ui->txtReading})
+             m_ui->txtTime, m_ui->lblReading, m_ui->txtReading, m_ui->picSun, m_ui->lblCuspNote})
         field->setFont(Look::verdana(8.25));
-    for (QPushButton* button : {m_ui->cmdShow, m_ui->cmdClose})
+    for (QPushButton* button : {m_ui->cmdShow, m_ui->cmdSave, m_ui->cmdClose})
         button->setFont(Look::verdana(8.25, true));
 
     // Hundreds of zones: the box is as wide as a long zone name, not the longest.
@@ -157,6 +159,15 @@ void SunChangesWindow::applyLook() {
     table->setMinimumWidth(kTableWidth);
     table->setFixedHeight(header->sizeHint().height() + rowHeight * Astro::kSignCount +
                           2 * kFrameWidth);
+    // The sentence under the picture has its room whether it is shown or not, so the
+    // window keeps its size from day to day.
+    QLabel* note = m_ui->lblCuspNote;
+    note->setFixedHeight(QFontMetrics(note->font()).lineSpacing() * 4 + 2);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QSizePolicy keepRoom = note->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    note->setSizePolicy(keepRoom);
+
     // Four lines (the longest reading, a time the clocks showed twice) fit without a
     // scroll bar: the box only scrolls for a last line it cannot show in full, so it
     // has a pixel more than the lines and the document's margins.
@@ -229,6 +240,9 @@ void SunChangesWindow::connectCommands() {
     connect(m_ui->txtTime, &QLineEdit::returnPressed, this, [this] { showReading(Asked::Yes); });
     connect(m_ui->cmdShow, &QPushButton::clicked, this, [this] { showReading(Asked::Yes); });
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_ui->cmdSave, &QPushButton::clicked, this, &SunChangesWindow::savePicture);
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, &SunChangesWindow::savePicture);
 }
 
 QDate SunChangesWindow::startDate(const BirthInput& input, QDate today) {
@@ -403,6 +417,8 @@ void SunChangesWindow::showReading(Asked asked) {
     const TimeEntry entry = readTimeBox(text);
     QString reading;
     bool refuse = false;
+    std::optional<QTime> birthTime;
+    QList<QDateTime> birthMoments;
     int sign = 0;
     switch (entry.kind) {
     case TimeEntry::Kind::Empty:
@@ -419,6 +435,9 @@ void SunChangesWindow::showReading(Asked asked) {
         if (const auto readings = Astro::readTime(date, entry.time, m_zone)) {
             reading = Astro::timeText(date, entry.time, m_zone, *readings);
             refuse = readings->isEmpty();
+            birthTime = entry.time;
+            for (const Astro::TimeReading& one : *readings)
+                birthMoments.append(one.utc);
             if (!refuse) {
                 const Astro::TimeReading& first = readings->first();
                 sign = first.changeInMinute ? first.changeInMinute->sign : first.sign;
@@ -428,8 +447,57 @@ void SunChangesWindow::showReading(Asked asked) {
     }
     highlightSign(sign);
     m_ui->txtReading->setPlainText(reading);
+    showPicture(date, birthTime, birthMoments);
     if (refuse && asked == Asked::Yes)
         m_platform.notify(reading, this);
+}
+
+void SunChangesWindow::showPicture(QDate date, std::optional<QTime> time,
+                                   const QList<QDateTime>& moments) {
+    std::optional<Astro::DayReading> day = Astro::readDay(date, m_zone);
+    // A day the zone skipped has no birth on it; the picture shows the change nearest
+    // the day after.
+    const bool exists = day && day->exists;
+    if (day && !exists)
+        day = Astro::readDay(date.addDays(1), m_zone);
+    const std::optional<QString> sentence = Astro::cuspSentence(date, time, m_zone);
+    m_ui->lblCuspNote->setText(sentence.value_or(QString()));
+    m_ui->lblCuspNote->setVisible(sentence.has_value());
+    if (!day || !day->exists) {
+        m_ui->picSun->clear();
+        return;
+    }
+    SunPicture::Scene scene;
+    scene.zone = m_zone;
+    scene.change = day->changed ? day->change : day->boundary;
+    if (exists)
+        scene.birthDay = date;
+    scene.timeGiven = time.has_value();
+    scene.birthMoments = moments;
+    m_ui->picSun->setScene(scene);
+}
+
+void SunChangesWindow::savePicture() {
+    const QString proposed =
+        QStringLiteral("sun-%1.png").arg(chosenDate().toString(QStringLiteral("yyyy-MM-dd")));
+    const std::optional<QString> path = m_platform.askSaveFileName(
+        QStringLiteral("Save Picture"), proposed, QStringLiteral("PNG pictures (*.png)"), this);
+    if (!path || path->isEmpty())
+        return;
+    QString caption = m_ui->txtReading->toPlainText();
+    if (!m_ui->lblCuspNote->text().isEmpty())
+        caption += QStringLiteral("\n\n") + m_ui->lblCuspNote->text();
+    const QImage image = m_ui->picSun->toImage(caption, std::max<qreal>(2, devicePixelRatioF()));
+    // Written beside the chosen name and put in its place only when whole: a file of
+    // that name already there is kept as it was if anything fails.
+    QSaveFile file(*path);
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit())
+        return;
+    m_platform.notify(QStringLiteral("The picture could not be saved as %1: %2. Nothing was "
+                                     "written there. Choose a folder you may write to and "
+                                     "save again.")
+                          .arg(QStringLiteral("\u201c%1\u201d").arg(*path), file.errorString()),
+                      this, Platform::Icon::Critical);
 }
 
 void SunChangesWindow::closeEvent(QCloseEvent* event) {

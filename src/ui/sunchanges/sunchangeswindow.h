@@ -35,6 +35,10 @@ class SunChangesWindow;
 //   for it as "Show" does. The table's row of the sign the Sun was in is highlighted.
 // - A non-modal dialog: Escape closes an open list first, the window only when no
 //   list is open.
+// - Under the reading, a picture of the days around the sign change nearest the birth
+//   day, with the birth on it; on the calendar rule's cusp days (19 to 23) a sentence
+//   under it sets the rule beside the Sun's real change. "Save Picture..." (Ctrl+S)
+//   writes the picture with the reading under it to a PNG file the user chooses.
 // - Messages go through the platform and belong to this window.
 class SunChangesWindow : public QDialog {
     Q_OBJECT
@@ -92,6 +96,8 @@ private:
     void fillTable();
     void showReading(Asked asked);
     void highlightSign(int sign);
+    void showPicture(QDate date, std::optional<QTime> time, const QList<QDateTime>& moments);
+    void savePicture();
 
     std::unique_ptr<Ui::SunChangesWindow> m_ui;
     Platform& m_platform;
