@@ -1,27 +1,33 @@
 #include "qtplatform.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace {
 
 // Who holds the lock file when a copy starts.
 enum class Holder { Nobody, RunningCopy };
+// What lies at the lock's path, beyond a file with the given content.
+enum class Shape { File, Fifo, LinkToZero, Sparse, Future, RootOwned };
 
 // Lock tests run as an ordinary user; as root (where every file is readable)
 // the probes run as this user instead.
 constexpr uid_t kOtherUser = 65534;
+// How long a copy waits at most on a lock file that looks as if it were being
+// made right now (two seconds) and beyond.
+constexpr qint64 kYoungWait = 4000;
 
 bool runningAsRoot() {
     return ::geteuid() == 0;
@@ -29,6 +35,41 @@ bool runningAsRoot() {
 
 bool chown(const QString& path, uid_t user) {
     return ::lchown(QFile::encodeName(path).constData(), user, user) == 0;
+}
+
+// As root: hands a folder and all it holds to the ordinary user the probes run as.
+bool giveAway(const QString& folder) {
+    if (!runningAsRoot())
+        return true;
+    bool all = chown(folder, kOtherUser);
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        all = chown(it.next(), kOtherUser) && all;
+    return all;
+}
+
+bool makeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(content) == content.size();
+}
+
+// What a path is, without following it: enough to tell that nothing changed.
+QString describe(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return QStringLiteral("absent");
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("link to ") + QFile::symLinkTarget(path);
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("type %1").arg(info.st_mode & S_IFMT, 0, 8);
+    QFile file(path);
+    QByteArray hash;
+    if (info.st_size < 64 * 1024 * 1024 && file.open(QIODevice::ReadOnly))
+        hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("file of %1 bytes %2").arg(info.st_size).arg(QString::fromLatin1(hash));
 }
 
 // Writes a lock file as a copy that is gone would have left it: modified an hour
@@ -42,16 +83,26 @@ bool writeLockFile(const QString& path, const QByteArray& content, bool fresh) {
                                      QFileDevice::FileModificationTime);
 }
 
+// Dates a file's last change `seconds` from now.
+bool setModified(const QString& path, int seconds) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(QDateTime::currentDateTime().addSecs(seconds),
+                            QFileDevice::FileModificationTime);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Holder)
+Q_DECLARE_METATYPE(Shape)
 
 class TestQtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void settingsRoundTrip();
+    void settingsFileStates_data();
+    void settingsFileStates();
     void oneCopyPerUser();
     void aKilledCopyDoesNotLockTheUserOut();
     void twoCopiesStartedTogetherLeaveOneRunning_data();
@@ -61,6 +112,8 @@ private slots:
     void lockPlace_data();
     void lockPlace();
     void lockPlaceOfAnotherUserIsNotUsed();
+    void oneCopyWhereverTheLockLives_data();
+    void oneCopyWhereverTheLockLives();
     void withoutRuntimeFolderTheLockIsTheUsersOwn();
     void randomDraws();
 
@@ -68,7 +121,8 @@ private:
     // A probe with the test's runtime folder, or with the environment changed
     // (an empty value removes a variable); as root, `unprivileged` runs it as
     // another, ordinary user.
-    QProcess* startProbe(const QMap<QString, QString>& changes = {}, bool unprivileged = false);
+    QProcess* startProbe(const QMap<QString, QString>& changes = {}, bool unprivileged = false,
+                         const QStringList& arguments = {}, const QString& folder = {});
     static QString firstLine(QProcess* probe);
     static bool endsNormally(QProcess* probe);
 
@@ -79,28 +133,13 @@ private:
 void TestQtPlatform::initTestCase() {
     QVERIFY(m_runtime.isValid());
     QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QStandardPaths::setTestModeEnabled(true);
 }
 
-void TestQtPlatform::settingsRoundTrip() {
-    QSettings("Solvanta", "Solvanta").clear();
-    {
-        QtPlatform platform;
-        QCOMPARE(platform.readSetting(QStringLiteral("lastReminderDate")), std::nullopt);
-        QVERIFY(platform.writeSetting(QStringLiteral("lastReminderDate"),
-                                      QStringLiteral("2026-12-07")));
-    }
-    QSettings raw("Solvanta", "Solvanta");
-    QVERIFY(raw.fileName().contains(QStringLiteral(".qttest")));
-    QCOMPARE(raw.value("Settings/lastReminderDate").toString(), QStringLiteral("2026-12-07"));
-    QtPlatform again;
-    QCOMPARE(again.readSetting(QStringLiteral("lastReminderDate")),
-             std::optional<QString>(QStringLiteral("2026-12-07")));
-    raw.clear();
-}
-
-QProcess* TestQtPlatform::startProbe(const QMap<QString, QString>& changes, bool unprivileged) {
+QProcess* TestQtPlatform::startProbe(const QMap<QString, QString>& changes, bool unprivileged,
+                                     const QStringList& arguments, const QString& folder) {
     auto* probe = new QProcess(this);
+    if (!folder.isEmpty())
+        probe->setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     for (auto change = changes.begin(); change != changes.end(); ++change) {
@@ -115,10 +154,11 @@ QProcess* TestQtPlatform::startProbe(const QMap<QString, QString>& changes, bool
     if (unprivileged && runningAsRoot()) {
         const QString id = QString::number(kOtherUser);
         probe->start(QStringLiteral("setpriv"),
-                     {QStringLiteral("--reuid=") + id, QStringLiteral("--regid=") + id,
-                      QStringLiteral("--clear-groups"), program});
+                     QStringList{QStringLiteral("--reuid=") + id, QStringLiteral("--regid=") + id,
+                                 QStringLiteral("--clear-groups"), program} +
+                         arguments);
     } else {
-        probe->start(program, QStringList());
+        probe->start(program, arguments);
     }
     m_probes << probe;
     return probe;
@@ -197,6 +237,7 @@ void TestQtPlatform::lockFileStates_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("fresh");
+    QTest::addColumn<Shape>("shape");
     QTest::addColumn<Holder>("holder");
     QTest::addColumn<QString>("answer");
 
@@ -209,26 +250,33 @@ void TestQtPlatform::lockFileStates_data() {
     const QString locked = QStringLiteral("locked");
     const QString refused = QStringLiteral("refused");
 
-    // Left behind: nobody holds the file, whatever it says.
-    QTest::newRow("empty") << QByteArray() << 0644 << false << Holder::Nobody << locked;
-    QTest::newRow("just made, empty") << QByteArray() << 0644 << true << Holder::Nobody << locked;
-    QTest::newRow("garbage") << QByteArray("\0\xff not a lock\n\n\n\n") << 0644 << false
-                             << Holder::Nobody << locked;
-    QTest::newRow("unreadable") << live + "\nsolvanta\n" + here + "\n"
-                                << 0000 << false << Holder::Nobody << locked;
-    QTest::newRow("another machine, live process") << live + "\nsolvanta\nelsewhere.example\n"
-                                                   << 0644 << false << Holder::Nobody << locked;
-    QTest::newRow("this machine, ended process") << gone + "\ninstance_probe\n" + here + "\n"
-                                                 << 0644 << false << Holder::Nobody << locked;
-    QTest::newRow("this machine, live process not holding it")
-        << live + "\ninstance_probe\n" + here + "\n"
-        << 0644 << false << Holder::Nobody << locked;
+    // Left behind: nobody holds the file, whatever it says or is.
+    const auto left = [&](const char* name, const QByteArray& content, int mode, bool fresh,
+                          Shape shape = Shape::File) {
+        QTest::newRow(name) << content << mode << fresh << shape << Holder::Nobody << locked;
+    };
+    left("empty", {}, 0644, false);
+    left("just made, empty", {}, 0644, true);
+    left("garbage", QByteArray("\0\xff not a lock\n\n\n\n"), 0644, false);
+    left("unreadable", live + "\nsolvanta\n" + here + "\n", 0000, false);
+    left("another machine, live process", live + "\nsolvanta\nelsewhere.example\n", 0644, false);
+    left("this machine, ended process", gone + "\ninstance_probe\n" + here + "\n", 0644, false);
+    left("this machine, live process not holding it", live + "\ninstance_probe\n" + here + "\n",
+         0644, false);
+    // Not a lock at all: never opened, never read.
+    left("a FIFO", {}, 0644, false, Shape::Fifo);
+    left("a link to /dev/zero", {}, 0644, false, Shape::LinkToZero);
+    left("8 GB without a line break", "1234", 0644, false, Shape::Sparse);
+    left("dated an hour ahead", live + "\nsolvanta\n" + here + "\n", 0644, false, Shape::Future);
+    left("another user's (root's), 0600", live + "\nsolvanta\n" + here + "\n", 0600, false,
+         Shape::RootOwned);
     // Held by a copy that runs, whatever the file says now.
-    QTest::newRow("running copy") << QByteArray() << -1 << false << Holder::RunningCopy << refused;
+    QTest::newRow("running copy") << QByteArray() << -1 << false << Shape::File
+                                  << Holder::RunningCopy << refused;
     QTest::newRow("running copy, file emptied")
-        << QByteArray("") << 0644 << false << Holder::RunningCopy << refused;
+        << QByteArray("") << 0644 << false << Shape::File << Holder::RunningCopy << refused;
     QTest::newRow("running copy, file made unreadable")
-        << QByteArray("x") << 0000 << false << Holder::RunningCopy << refused;
+        << QByteArray("x") << 0000 << false << Shape::File << Holder::RunningCopy << refused;
 }
 
 // Each state of the lock file met by a starting copy, with real processes: only
@@ -237,36 +285,62 @@ void TestQtPlatform::lockFileStates() {
     QFETCH(QByteArray, content);
     QFETCH(int, mode);
     QFETCH(bool, fresh);
+    QFETCH(Shape, shape);
     QFETCH(Holder, holder);
     QFETCH(QString, answer);
+    if (shape == Shape::RootOwned && !runningAsRoot())
+        QSKIP("another user's file can be made only as root");
 
     // As root every file can be read; the probes then run as an ordinary user
-    // in a runtime folder of that user's.
-    QTemporaryDir runtime;
-    QVERIFY(runtime.isValid());
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // in a runtime folder and home of that user's.
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString runtime = root.path() + QStringLiteral("/runtime");
+    QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(root.path() + QStringLiteral("/home")));
+    QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+    QVERIFY(giveAway(root.path()));
     const bool unprivileged = runningAsRoot();
-    if (unprivileged)
-        QVERIFY(chown(runtime.path(), kOtherUser));
-    const QMap<QString, QString> env{{QStringLiteral("XDG_RUNTIME_DIR"), runtime.path()}};
-    const QString lock = runtime.path() + QStringLiteral("/solvanta.lock");
+    const QMap<QString, QString> env{
+        {QStringLiteral("XDG_RUNTIME_DIR"), runtime},
+        {QStringLiteral("HOME"), root.path() + QStringLiteral("/home")},
+        {QStringLiteral("XDG_CACHE_HOME"), QString()},
+        {QStringLiteral("XDG_CONFIG_HOME"), QString()}};
+    const QString lock = runtime + QStringLiteral("/solvanta.lock");
+    const QByteArray lockName = QFile::encodeName(lock);
 
     QProcess* holding = nullptr;
     if (holder == Holder::RunningCopy) {
         holding = startProbe(env, unprivileged);
         QCOMPARE(firstLine(holding), QStringLiteral("locked"));
     }
-    if (mode >= 0) {
+    if (shape == Shape::Fifo) {
+        QCOMPARE(::mkfifo(lockName.constData(), 0644), 0);
+    } else if (shape == Shape::LinkToZero) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lock));
+    } else if (mode >= 0) {
         QVERIFY(writeLockFile(lock, content, fresh));
-        if (unprivileged)
-            QVERIFY(chown(lock, kOtherUser));
-        QCOMPARE(::chmod(QFile::encodeName(lock).constData(), mode_t(mode)), 0);
+        if (shape == Shape::Sparse)
+            QCOMPARE(::truncate(lockName.constData(), off_t(8) << 30), 0);
+        if (shape == Shape::Future)
+            QVERIFY(setModified(lock, 3600));
+        QCOMPARE(::chmod(lockName.constData(), mode_t(mode)), 0);
     }
+    if (shape != Shape::RootOwned)
+        QVERIFY(giveAway(runtime));
 
     QElapsedTimer took;
     took.start();
     QProcess* next = startProbe(env, unprivileged);
     QCOMPARE(firstLine(next), answer);
+    // Taking over a file left long ago does not wait as for one being made now.
+    if (!fresh)
+        QVERIFY2(took.elapsed() < kYoungWait, qPrintable(QString::number(took.elapsed())));
+    if (answer == QLatin1String("locked")) {
+        // The lock is really held: the next copy is turned away.
+        QProcess* another = startProbe(env, unprivileged);
+        QCOMPARE(firstLine(another), QStringLiteral("refused"));
+        QVERIFY(endsNormally(another));
+    }
     QVERIFY(endsNormally(next));
     if (holding) {
         QCOMPARE(holding->state(), QProcess::Running);
@@ -307,6 +381,7 @@ void TestQtPlatform::lockPlace() {
     const QByteArray savedHome = qgetenv("HOME");
     const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_CACHE_HOME");
     auto restore = qScopeGuard([&] {
         qputenv("HOME", savedHome);
         qputenv("XDG_RUNTIME_DIR", savedRuntime);
@@ -338,11 +413,12 @@ void TestQtPlatform::lockPlace() {
     else
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 
-    const QString path = QtPlatform::instanceLockPath();
     if (used) {
-        QCOMPARE(path, folder + QStringLiteral("/solvanta.lock"));
+        QCOMPARE(QtPlatform::instanceLockPath(0), folder + QStringLiteral("/solvanta.lock"));
         return;
     }
+    QCOMPARE(QtPlatform::instanceLockPath(0), QString());
+    const QString path = QtPlatform::instanceLockPath(1);
     const QFileInfo lock(path);
     QVERIFY2(path.startsWith(home + QLatin1Char('/')), qPrintable(path));
     QVERIFY(lock.fileName().startsWith(QStringLiteral("solvanta-")));
@@ -353,11 +429,11 @@ void TestQtPlatform::lockPlace() {
     QCOMPARE(info.st_uid, ::geteuid());
     QCOMPARE(info.st_mode & 0777, mode_t(0700));
     // The same place every time: a second copy looks where the first one locked.
-    QCOMPARE(QtPlatform::instanceLockPath(), path);
+    QCOMPARE(QtPlatform::instanceLockPath(1), path);
 }
 
-// A folder in the user's cache that someone else made (or a link) is not used:
-// the program runs without a lock rather than under another user's control.
+// A folder in the user's cache that someone else made (or a link) is not used
+// for the lock, which then goes elsewhere rather than under another user's control.
 void TestQtPlatform::lockPlaceOfAnotherUserIsNotUsed() {
     QTemporaryDir root;
     QVERIFY(root.isValid());
@@ -365,12 +441,12 @@ void TestQtPlatform::lockPlaceOfAnotherUserIsNotUsed() {
     const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("HOME", QFile::encodeName(root.path()));
     qunsetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_CACHE_HOME");
     auto restore = qScopeGuard([&] {
         qputenv("HOME", savedHome);
         qputenv("XDG_RUNTIME_DIR", savedRuntime);
     });
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    QVERIFY(cache.startsWith(root.path()));
+    const QString cache = root.path() + QStringLiteral("/.cache");
     QVERIFY(QDir().mkpath(cache));
     const QString folder = cache + QStringLiteral("/solvanta");
 
@@ -378,13 +454,13 @@ void TestQtPlatform::lockPlaceOfAnotherUserIsNotUsed() {
     QVERIFY(QDir().mkpath(elsewhere));
     QCOMPARE(::chmod(QFile::encodeName(elsewhere).constData(), 0700), 0);
     QVERIFY(QFile::link(elsewhere, folder));
-    QCOMPARE(QtPlatform::instanceLockPath(), QString());
+    QCOMPARE(QtPlatform::instanceLockPath(1), QString());
     QVERIFY(QFile::remove(folder));
 
     if (runningAsRoot()) {
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(chown(folder, kOtherUser));
-        QCOMPARE(QtPlatform::instanceLockPath(), QString());
+        QCOMPARE(QtPlatform::instanceLockPath(1), QString());
     }
 }
 
@@ -410,6 +486,172 @@ void TestQtPlatform::withoutRuntimeFolderTheLockIsTheUsersOwn() {
     QVERIFY(locks.first().startsWith(QStringLiteral("solvanta-")));
     QCOMPARE(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(endsNormally(first));
+}
+
+void TestQtPlatform::oneCopyWhereverTheLockLives_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("place"); // the folder the lock ends up in, under the test's folder
+
+    const QString cache = QStringLiteral("home/.cache/solvanta");
+    QTest::newRow("a folder with a file in place of the lock") << QStringLiteral("folder") << cache;
+    QTest::newRow("a private runtime folder that cannot be written")
+        << QStringLiteral("0500") << cache;
+    QTest::newRow("the cache's folder open to all (0755)") << QStringLiteral("cache 0755") << cache;
+    QTest::newRow("the cache's folder open to enter (0711)")
+        << QStringLiteral("cache 0711") << cache;
+    QTest::newRow("the cache's folder a link")
+        << QStringLiteral("cache link") << QStringLiteral("home/.config/Solvanta");
+    QTest::newRow("a relative XDG_CACHE_HOME") << QStringLiteral("relative cache") << cache;
+}
+
+// Wherever the lock has to go, two copies find each other: one runs, the next is
+// turned away. A place that cannot hold a lock is passed over for the next one,
+// the same for every copy.
+void TestQtPlatform::oneCopyWhereverTheLockLives() {
+    QFETCH(QString, state);
+    QFETCH(QString, place);
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString runtime = root.path() + QStringLiteral("/runtime");
+    const QString home = root.path() + QStringLiteral("/home");
+    const QString work = root.path() + QStringLiteral("/work");
+    for (const QString& folder : {runtime, home, work})
+        QVERIFY(QDir().mkpath(folder));
+    QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+    QMap<QString, QString> env{{QStringLiteral("XDG_RUNTIME_DIR"), runtime},
+                               {QStringLiteral("HOME"), home},
+                               {QStringLiteral("XDG_CACHE_HOME"), QString()},
+                               {QStringLiteral("XDG_CONFIG_HOME"), QString()}};
+    const QString cacheFolder = home + QStringLiteral("/.cache/solvanta");
+    if (state == QLatin1String("folder")) {
+        QVERIFY(makeFile(runtime + QStringLiteral("/solvanta.lock/kept"), "x"));
+    } else if (state == QLatin1String("0500")) {
+        QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0500), 0);
+    } else if (state.startsWith(QLatin1String("cache "))) {
+        env[QStringLiteral("XDG_RUNTIME_DIR")] = QString();
+        if (state == QLatin1String("cache link")) {
+            QVERIFY(QDir().mkpath(home + QStringLiteral("/.cache")));
+            QVERIFY(QDir().mkpath(root.path() + QStringLiteral("/elsewhere")));
+            QVERIFY(QFile::link(root.path() + QStringLiteral("/elsewhere"), cacheFolder));
+        } else {
+            QVERIFY(QDir().mkpath(cacheFolder));
+            QCOMPARE(::chmod(QFile::encodeName(cacheFolder).constData(),
+                             state.mid(6).toUInt(nullptr, 8)),
+                     0);
+        }
+    } else if (state == QLatin1String("relative cache")) {
+        env[QStringLiteral("XDG_RUNTIME_DIR")] = QString();
+        env[QStringLiteral("XDG_CACHE_HOME")] = QStringLiteral("relcache");
+    }
+    QVERIFY(giveAway(root.path()));
+
+    QProcess* first = startProbe(env, true, {}, work);
+    QCOMPARE(firstLine(first), QStringLiteral("locked"));
+    QProcess* second = startProbe(env, true, {}, work);
+    QCOMPARE(firstLine(second), QStringLiteral("refused"));
+    QVERIFY(endsNormally(second));
+
+    const QString lockFolder = root.path() + QLatin1Char('/') + place;
+    const QStringList locks = QDir(lockFolder).entryList({QStringLiteral("*.lock")}, QDir::Files);
+    QCOMPARE(locks.size(), 1);
+    struct stat info {};
+    QCOMPARE(::lstat(QFile::encodeName(lockFolder).constData(), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(info.st_mode & 077, mode_t(0));
+    // Nothing is made relative to wherever the program was started, or behind a link.
+    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QDir(root.path() + QStringLiteral("/elsewhere"))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+    QVERIFY(endsNormally(first));
+}
+
+void TestQtPlatform::settingsFileStates_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("answer"); // what was read, and whether the new date was stored
+
+    const QString stored = QStringLiteral("2026-11-01 stored");
+    const QString firstStart = QStringLiteral("none unstored");
+    QTest::newRow("no settings yet") << QString() << QStringLiteral("none stored");
+    QTest::newRow("a stored date") << QStringLiteral("date") << stored;
+    // What the toolkit's writing lock is left as, by a crash, a full disk or a
+    // copy run as root: taken over, the setting read and stored.
+    QTest::newRow("lock left by root, 0644") << QStringLiteral("lock root 0644") << stored;
+    QTest::newRow("lock left by root, 0000") << QStringLiteral("lock root 0000") << stored;
+    QTest::newRow("lock 0444") << QStringLiteral("lock 0444") << stored;
+    QTest::newRow("lock 0000") << QStringLiteral("lock 0000") << stored;
+    QTest::newRow("lock a link to a password file") << QStringLiteral("lock link") << stored;
+    QTest::newRow("lock a FIFO") << QStringLiteral("lock fifo") << stored;
+    QTest::newRow("lock 1 GB, sparse") << QStringLiteral("lock sparse") << stored;
+    // A settings file that is not a small file of the user's is left alone.
+    QTest::newRow("settings a FIFO") << QStringLiteral("file fifo") << firstStart;
+    QTest::newRow("settings a link to notes") << QStringLiteral("file link") << firstStart;
+    QTest::newRow("settings 10 MB of junk") << QStringLiteral("file junk") << firstStart;
+    QTest::newRow("settings of root's") << QStringLiteral("file root") << firstStart;
+}
+
+// Whatever state the settings' files are in, a copy reads and stores its one
+// setting without blocking, never through a link or from what is not its own,
+// and says nothing about it.
+void TestQtPlatform::settingsFileStates() {
+    QFETCH(QString, state);
+    QFETCH(QString, answer);
+    if (state.contains(QLatin1String("root")) && !runningAsRoot())
+        QSKIP("another user's file can be made only as root");
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString home = root.path() + QStringLiteral("/home");
+    const QString file = home + QStringLiteral("/.config/Solvanta/Solvanta.conf");
+    const QString lock = file + QStringLiteral(".lock");
+    const QString other = root.path() + QStringLiteral("/notes.txt");
+    QVERIFY(makeFile(other, "root:x:0:0:root:/root:/bin/bash\n"));
+    if (state.isEmpty())
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    else if (!state.startsWith(QLatin1String("file ")) || state == QLatin1String("file root"))
+        QVERIFY(makeFile(file, "[Settings]\nlastReminderDate=2026-11-01\n"));
+    const QString target = state.startsWith(QLatin1String("lock")) ? lock : file;
+    const QByteArray name = QFile::encodeName(target);
+    if (state.endsWith(QLatin1String("fifo"))) {
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+    } else if (state.endsWith(QLatin1String("link"))) {
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(QFile::link(other, target));
+    } else if (state == QLatin1String("file junk")) {
+        QByteArray junk(10 << 20, 'j');
+        for (qsizetype i = 0; i < junk.size(); i += 61)
+            junk[i] = (i / 61) % 3 ? '=' : '\n';
+        QVERIFY(makeFile(file, junk));
+    } else if (state.startsWith(QLatin1String("lock"))) {
+        // Left an hour ago.
+        QVERIFY(makeFile(lock, "1\nsolvanta\nelsewhere\n") && setModified(lock, -3600));
+        if (state == QLatin1String("lock sparse"))
+            QCOMPARE(::truncate(name.constData(), off_t(1) << 30), 0);
+        else
+            QCOMPARE(::chmod(name.constData(), mode_t(state.right(4).toUInt(nullptr, 8))), 0);
+    }
+    QVERIFY(giveAway(root.path()));
+    if (state.contains(QLatin1String("root")))
+        QVERIFY(chown(target, 0)); // as it was left by a copy run through sudo
+    const QString fileBefore = describe(file);
+    const QString otherBefore = describe(other);
+
+    QProcess* probe =
+        startProbe({{QStringLiteral("HOME"), home}, {QStringLiteral("XDG_CONFIG_HOME"), QString()}},
+                   true, {QStringLiteral("settings")});
+    QCOMPARE(firstLine(probe), answer);
+    QVERIFY(endsNormally(probe));
+    QCOMPARE(probe->readAllStandardError(), QByteArray());
+    QCOMPARE(describe(other), otherBefore);
+    if (answer.endsWith(QLatin1String(" stored"))) {
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY(stored.readAll().contains("lastReminderDate=2026-12-07"));
+    } else {
+        QCOMPARE(describe(file), fileBefore);
+    }
 }
 
 void TestQtPlatform::randomDraws() {
