@@ -261,8 +261,15 @@ LockAttempt takeLockFile(const QByteArray& name, int& held) {
         if (fd >= 0) {
             struct stat made {};
             struct stat now {};
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &made) == 0 &&
-                ::lstat(name.constData(), &now) == 0 && sameFile(made, now)) {
+            // Another copy looking at the new file holds its file lock for a moment.
+            bool locked = false;
+            for (int tries = 0; !locked && tries < 20; ++tries) {
+                locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+                if (!locked)
+                    QThread::msleep(5);
+            }
+            if (locked && ::fstat(fd, &made) == 0 && ::lstat(name.constData(), &now) == 0 &&
+                sameFile(made, now)) {
                 const QByteArray who = QByteArray::number(qint64(::getpid())) + "\nsolvanta\n" +
                                        hostTag().toUtf8() + '\n';
                 if (::write(fd, who.constData(), size_t(who.size())) != who.size()) {
