@@ -1,8 +1,6 @@
 #include "qtplatform.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -12,21 +10,33 @@
 #include <QTest>
 
 #include <sys/stat.h>
-#include <sys/types.h>
 #include <unistd.h>
 
 namespace {
 
 // Who holds the lock file when a copy starts.
 enum class Holder { Nobody, RunningCopy };
-// What lies at the lock's path, beyond a file with the given content.
-enum class Shape { File, Fifo, LinkToZero, Sparse, Future, RootOwned };
+// What lies at the lock's path (a file with the row's content, or not a lock at
+// all), or what is wrong with the places for the lock.
+enum class Shape {
+    File,
+    Fifo,
+    LinkToZero,
+    Sparse,
+    RootOwned, // the lock file
+    FolderWithFile,
+    ReadOnlyRuntime, // the runtime folder
+    Cache0755,
+    Cache0711,
+    CacheLink,
+    RelativeCache // no runtime folder; the cache
+};
 
 // Lock tests run as an ordinary user; as root (where every file is readable)
 // the probes run as this user instead.
 constexpr uid_t kOtherUser = 65534;
-// How long a copy waits at most on a lock file that looks as if it were being
-// made right now (two seconds) and beyond.
+// Longer than a copy waits on a lock file that looks as if it were being made
+// right now (two seconds), shorter than its waiting in vain (five).
 constexpr qint64 kYoungWait = 4000;
 
 bool runningAsRoot() {
@@ -39,56 +49,20 @@ bool chown(const QString& path, uid_t user) {
 
 // As root: hands a folder and all it holds to the ordinary user the probes run as.
 bool giveAway(const QString& folder) {
-    if (!runningAsRoot())
-        return true;
-    bool all = chown(folder, kOtherUser);
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        all = chown(it.next(), kOtherUser) && all;
-    return all;
+    return !runningAsRoot() ||
+           QProcess::execute(QStringLiteral("chown"),
+                             {QStringLiteral("-hR"), QStringLiteral("65534:65534"), folder}) == 0;
 }
 
-bool makeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
-           file.write(content) == content.size();
-}
-
-// What a path is, without following it: enough to tell that nothing changed.
-QString describe(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0)
-        return QStringLiteral("absent");
-    if (S_ISLNK(info.st_mode))
-        return QStringLiteral("link to ") + QFile::symLinkTarget(path);
-    if (!S_ISREG(info.st_mode))
-        return QStringLiteral("type %1").arg(info.st_mode & S_IFMT, 0, 8);
-    QFile file(path);
-    QByteArray hash;
-    if (info.st_size < 64 * 1024 * 1024 && file.open(QIODevice::ReadOnly))
-        hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("file of %1 bytes %2").arg(info.st_size).arg(QString::fromLatin1(hash));
-}
-
-// Writes a lock file as a copy that is gone would have left it: modified an hour
-// ago, unless it is to look as if it were being made right now.
-bool writeLockFile(const QString& path, const QByteArray& content, bool fresh) {
+// Writes a lock file as a copy that is gone would have left it: modified `age`
+// seconds ago (0: as if it were being made right now; below 0: in the future).
+bool writeLockFile(const QString& path, const QByteArray& content, int age) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(content) != content.size() || !file.flush())
         return false;
-    return fresh || file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                     QFileDevice::FileModificationTime);
-}
-
-// Dates a file's last change `seconds` from now.
-bool setModified(const QString& path, int seconds) {
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite) &&
-           file.setFileTime(QDateTime::currentDateTime().addSecs(seconds),
-                            QFileDevice::FileModificationTime);
+    return age == 0 || file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                        QFileDevice::FileModificationTime);
 }
 
 } // namespace
@@ -112,8 +86,6 @@ private slots:
     void lockPlace_data();
     void lockPlace();
     void lockPlaceOfAnotherUserIsNotUsed();
-    void oneCopyWhereverTheLockLives_data();
-    void oneCopyWhereverTheLockLives();
     void withoutRuntimeFolderTheLockIsTheUsersOwn();
     void randomDraws();
 
@@ -135,11 +107,91 @@ void TestQtPlatform::initTestCase() {
     QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+void TestQtPlatform::settingsFileStates_data() {
+    QTest::addColumn<QString>("state");  // "lock" or "file", then what is wrong with it
+    QTest::addColumn<QString>("answer"); // what was read, and whether the new date was stored
+
+    const QString kept = QStringLiteral("2026-11-01 stored");
+    QTest::newRow("no settings yet") << QStringLiteral("none") << QStringLiteral("none stored");
+    QTest::newRow("a stored date") << QStringLiteral("date") << kept;
+    // The writing lock as a crash, a full disk or a copy run through sudo left it.
+    for (const char* lock : {"lock root 0644", "lock root 0000", "lock 0444", "lock 0000",
+                             "lock link", "lock fifo", "lock sparse"})
+        QTest::newRow(lock) << QString::fromLatin1(lock) << kept;
+    // A settings file that is not a small file of the user's is neither read nor written.
+    for (const char* file : {"file fifo", "file link", "file junk", "file root"})
+        QTest::newRow(file) << QString::fromLatin1(file) << QStringLiteral("none unstored");
+}
+
+// Whatever state the settings' files are in, a copy reads and stores its one
+// setting without blocking, never through a link or from what is not its own,
+// and says nothing about it.
+void TestQtPlatform::settingsFileStates() {
+    QFETCH(QString, state);
+    QFETCH(QString, answer);
+    if (state.contains(QLatin1String("root")) && !runningAsRoot())
+        QSKIP("another user's file can be made only as root");
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString home = root.path() + QStringLiteral("/home");
+    const QString file = home + QStringLiteral("/.config/Solvanta/Solvanta.conf");
+    const QString notes = root.path() + QStringLiteral("/notes.txt");
+    const bool onLock = state.startsWith(QLatin1String("lock"));
+    const QString target = onLock ? file + QStringLiteral(".lock") : file;
+    const QByteArray name = QFile::encodeName(target);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeLockFile(notes, "my notes\n", 60));
+    if (state == QLatin1String("date") || onLock || state == QLatin1String("file root"))
+        QVERIFY(writeLockFile(file, "[Settings]\nlastReminderDate=2026-11-01\n", 60));
+    if (state.endsWith(QLatin1String("fifo"))) {
+        QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+    } else if (state.endsWith(QLatin1String("link"))) {
+        QVERIFY(QFile::link(notes, target));
+    } else if (state == QLatin1String("file junk")) {
+        QByteArray junk;
+        while (junk.size() < 10 << 20)
+            junk += 'k' + QByteArray::number(junk.size()) + "=x\n";
+        QVERIFY(writeLockFile(file, junk, 60));
+    } else if (onLock) {
+        QVERIFY(writeLockFile(target, "1\nsolvanta\nelsewhere\n", 3600));
+        QCOMPARE(state.endsWith(QLatin1String("sparse"))
+                     ? ::truncate(name.constData(), off_t(1) << 30)
+                     : ::chmod(name.constData(), mode_t(state.right(4).toUInt(nullptr, 8))),
+                 0);
+    }
+    QVERIFY(giveAway(root.path()));
+    if (state.contains(QLatin1String("root")))
+        QVERIFY(chown(target, 0)); // as a copy run through sudo leaves it
+    if (runningAsRoot() && onLock)
+        QVERIFY(chown(notes, 0)); // like the password file: readable, not writable
+    struct stat before {};
+    ::lstat(QFile::encodeName(file).constData(), &before);
+
+    QProcess* probe =
+        startProbe({{QStringLiteral("HOME"), home}, {QStringLiteral("XDG_CONFIG_HOME"), QString()}},
+                   true, {QStringLiteral("settings")});
+    QCOMPARE(firstLine(probe), answer);
+    QVERIFY(endsNormally(probe));
+    QCOMPARE(probe->readAllStandardError(), QByteArray());
+    QFile kept(notes);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("my notes\n"));
+    struct stat after {};
+    ::lstat(QFile::encodeName(file).constData(), &after);
+    if (answer.endsWith(QLatin1String(" stored"))) {
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY(stored.readAll().contains("lastReminderDate=2026-12-07"));
+    } else {
+        QVERIFY(after.st_mode == before.st_mode && after.st_size == before.st_size &&
+                after.st_mtim.tv_sec == before.st_mtim.tv_sec);
+    }
+}
+
 QProcess* TestQtPlatform::startProbe(const QMap<QString, QString>& changes, bool unprivileged,
                                      const QStringList& arguments, const QString& folder) {
     auto* probe = new QProcess(this);
-    if (!folder.isEmpty())
-        probe->setWorkingDirectory(folder);
+    probe->setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     for (auto change = changes.begin(); change != changes.end(); ++change) {
@@ -222,7 +274,7 @@ void TestQtPlatform::twoCopiesStartedTogetherLeaveOneRunning() {
     const QString lock = m_runtime.path() + QStringLiteral("/solvanta.lock");
     for (int round = 0; round < 6; ++round) {
         if (!leftBehind.isNull())
-            QVERIFY(writeLockFile(lock, leftBehind, false));
+            QVERIFY(writeLockFile(lock, leftBehind, 3600));
         QProcess* a = startProbe();
         QProcess* b = startProbe();
         const QStringList answers{firstLine(a), firstLine(b)};
@@ -236,10 +288,11 @@ void TestQtPlatform::twoCopiesStartedTogetherLeaveOneRunning() {
 void TestQtPlatform::lockFileStates_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("fresh");
+    QTest::addColumn<int>("age"); // seconds since the file was last changed
     QTest::addColumn<Shape>("shape");
     QTest::addColumn<Holder>("holder");
     QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("place"); // where the lock is then, in the test's folder
 
     const QByteArray here = QSysInfo::machineHostName().toUtf8();
     const QByteArray live = QByteArray::number(QCoreApplication::applicationPid());
@@ -249,45 +302,60 @@ void TestQtPlatform::lockFileStates_data() {
     const QByteArray gone = QByteArray::number(ended.processId());
     const QString locked = QStringLiteral("locked");
     const QString refused = QStringLiteral("refused");
+    const QString runtime = QStringLiteral("runtime");
+    const QString cache = QStringLiteral("home/.cache/solvanta");
 
     // Left behind: nobody holds the file, whatever it says or is.
-    const auto left = [&](const char* name, const QByteArray& content, int mode, bool fresh,
-                          Shape shape = Shape::File) {
-        QTest::newRow(name) << content << mode << fresh << shape << Holder::Nobody << locked;
+    const auto left = [&](const char* name, const QByteArray& content, int mode, int age,
+                          Shape shape = Shape::File,
+                          const QString& place = QStringLiteral("runtime")) {
+        QTest::newRow(name) << content << mode << age << shape << Holder::Nobody << locked << place;
     };
-    left("empty", {}, 0644, false);
-    left("just made, empty", {}, 0644, true);
-    left("garbage", QByteArray("\0\xff not a lock\n\n\n\n"), 0644, false);
-    left("unreadable", live + "\nsolvanta\n" + here + "\n", 0000, false);
-    left("another machine, live process", live + "\nsolvanta\nelsewhere.example\n", 0644, false);
-    left("this machine, ended process", gone + "\ninstance_probe\n" + here + "\n", 0644, false);
+    left("empty", {}, 0644, 3600);
+    left("just made, empty", {}, 0644, 0);
+    left("garbage", QByteArray("\0\xff not a lock\n\n\n\n"), 0644, 3600);
+    left("unreadable", live + "\nsolvanta\n" + here + "\n", 0000, 3600);
+    left("another machine, live process", live + "\nsolvanta\nelsewhere.example\n", 0644, 3600);
+    left("this machine, ended process", gone + "\ninstance_probe\n" + here + "\n", 0644, 3600);
     left("this machine, live process not holding it", live + "\ninstance_probe\n" + here + "\n",
-         0644, false);
-    // Not a lock at all: never opened, never read.
-    left("a FIFO", {}, 0644, false, Shape::Fifo);
-    left("a link to /dev/zero", {}, 0644, false, Shape::LinkToZero);
-    left("8 GB without a line break", "1234", 0644, false, Shape::Sparse);
-    left("dated an hour ahead", live + "\nsolvanta\n" + here + "\n", 0644, false, Shape::Future);
-    left("another user's (root's), 0600", live + "\nsolvanta\n" + here + "\n", 0600, false,
+         0644, 3600);
+    left("dated an hour ahead", live + "\nsolvanta\n" + here + "\n", 0644, -3600);
+    left("another user's (root's), 0600", live + "\nsolvanta\n" + here + "\n", 0600, 3600,
          Shape::RootOwned);
+    // Not a lock at all: never opened, never read.
+    left("a FIFO", {}, -1, 3600, Shape::Fifo);
+    left("a link to /dev/zero", {}, -1, 3600, Shape::LinkToZero);
+    left("8 GB without a line break", "1234", 0644, 3600, Shape::Sparse);
+    // A place that cannot hold a lock is passed over for the next one.
+    left("a folder with a file in the lock's place", {}, -1, 0, Shape::FolderWithFile, cache);
+    left("a private runtime folder that cannot be written", {}, -1, 0, Shape::ReadOnlyRuntime,
+         cache);
+    left("no runtime folder, the cache's folder 0755", {}, -1, 0, Shape::Cache0755, cache);
+    left("no runtime folder, the cache's folder 0711", {}, -1, 0, Shape::Cache0711, cache);
+    left("no runtime folder, the cache's folder a link", {}, -1, 0, Shape::CacheLink,
+         QStringLiteral("home/.config/Solvanta"));
+    left("no runtime folder, a relative XDG_CACHE_HOME", {}, -1, 0, Shape::RelativeCache, cache);
     // Held by a copy that runs, whatever the file says now.
-    QTest::newRow("running copy") << QByteArray() << -1 << false << Shape::File
-                                  << Holder::RunningCopy << refused;
-    QTest::newRow("running copy, file emptied")
-        << QByteArray("") << 0644 << false << Shape::File << Holder::RunningCopy << refused;
+    QTest::newRow("running copy") << QByteArray() << -1 << 3600 << Shape::File
+                                  << Holder::RunningCopy << refused << runtime;
+    QTest::newRow("running copy, file emptied") << QByteArray("") << 0644 << 3600 << Shape::File
+                                                << Holder::RunningCopy << refused << runtime;
     QTest::newRow("running copy, file made unreadable")
-        << QByteArray("x") << 0000 << false << Shape::File << Holder::RunningCopy << refused;
+        << QByteArray("x") << 0000 << 3600 << Shape::File << Holder::RunningCopy << refused
+        << runtime;
 }
 
-// Each state of the lock file met by a starting copy, with real processes: only
-// a running copy turns the next one away.
+// Each state of the lock file and its places met by a starting copy, with real
+// processes: only a running copy turns the next one away, and a copy that says
+// it runs holds a lock that turns the next one away.
 void TestQtPlatform::lockFileStates() {
     QFETCH(QByteArray, content);
     QFETCH(int, mode);
-    QFETCH(bool, fresh);
+    QFETCH(int, age);
     QFETCH(Shape, shape);
     QFETCH(Holder, holder);
     QFETCH(QString, answer);
+    QFETCH(QString, place);
     if (shape == Shape::RootOwned && !runningAsRoot())
         QSKIP("another user's file can be made only as root");
 
@@ -296,18 +364,24 @@ void TestQtPlatform::lockFileStates() {
     QTemporaryDir root;
     QVERIFY(root.isValid());
     const QString runtime = root.path() + QStringLiteral("/runtime");
-    QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(root.path() + QStringLiteral("/home")));
-    QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
-    QVERIFY(giveAway(root.path()));
+    const QString home = root.path() + QStringLiteral("/home");
+    const QString work = root.path() + QStringLiteral("/work");
+    QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(home) && QDir().mkpath(work));
+    QCOMPARE(::chmod(QFile::encodeName(runtime).constData(),
+                     shape == Shape::ReadOnlyRuntime ? 0500 : 0700),
+             0);
     const bool unprivileged = runningAsRoot();
-    const QMap<QString, QString> env{
-        {QStringLiteral("XDG_RUNTIME_DIR"), runtime},
-        {QStringLiteral("HOME"), root.path() + QStringLiteral("/home")},
-        {QStringLiteral("XDG_CACHE_HOME"), QString()},
-        {QStringLiteral("XDG_CONFIG_HOME"), QString()}};
+    const bool noRuntime = shape >= Shape::Cache0755;
+    QMap<QString, QString> env{{QStringLiteral("XDG_RUNTIME_DIR"), noRuntime ? QString() : runtime},
+                               {QStringLiteral("HOME"), home},
+                               {QStringLiteral("XDG_CACHE_HOME"), QString()},
+                               {QStringLiteral("XDG_CONFIG_HOME"), QString()}};
     const QString lock = runtime + QStringLiteral("/solvanta.lock");
     const QByteArray lockName = QFile::encodeName(lock);
+    const QString cache = home + QStringLiteral("/.cache/solvanta");
+    const QString linked = root.path() + QStringLiteral("/linked");
 
+    QVERIFY(giveAway(root.path()));
     QProcess* holding = nullptr;
     if (holder == Holder::RunningCopy) {
         holding = startProbe(env, unprivileged);
@@ -317,30 +391,48 @@ void TestQtPlatform::lockFileStates() {
         QCOMPARE(::mkfifo(lockName.constData(), 0644), 0);
     } else if (shape == Shape::LinkToZero) {
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lock));
+    } else if (shape == Shape::FolderWithFile) {
+        QVERIFY(QDir().mkpath(lock) && writeLockFile(lock + QStringLiteral("/kept"), "x", 0));
+    } else if (shape == Shape::Cache0755 || shape == Shape::Cache0711) {
+        QVERIFY(QDir().mkpath(cache));
+        QCOMPARE(
+            ::chmod(QFile::encodeName(cache).constData(), shape == Shape::Cache0755 ? 0755 : 0711),
+            0);
+    } else if (shape == Shape::CacheLink) {
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/.cache")) && QDir().mkpath(linked));
+        QVERIFY(QFile::link(linked, cache));
+    } else if (shape == Shape::RelativeCache) {
+        env[QStringLiteral("XDG_CACHE_HOME")] = QStringLiteral("relcache");
     } else if (mode >= 0) {
-        QVERIFY(writeLockFile(lock, content, fresh));
+        QVERIFY(writeLockFile(lock, content, age));
         if (shape == Shape::Sparse)
             QCOMPARE(::truncate(lockName.constData(), off_t(8) << 30), 0);
-        if (shape == Shape::Future)
-            QVERIFY(setModified(lock, 3600));
         QCOMPARE(::chmod(lockName.constData(), mode_t(mode)), 0);
     }
     if (shape != Shape::RootOwned)
-        QVERIFY(giveAway(runtime));
+        QVERIFY(giveAway(root.path()));
 
     QElapsedTimer took;
     took.start();
-    QProcess* next = startProbe(env, unprivileged);
+    QProcess* next = startProbe(env, unprivileged, {}, work);
     QCOMPARE(firstLine(next), answer);
     // Taking over a file left long ago does not wait as for one being made now.
-    if (!fresh)
+    if (age != 0)
         QVERIFY2(took.elapsed() < kYoungWait, qPrintable(QString::number(took.elapsed())));
     if (answer == QLatin1String("locked")) {
-        // The lock is really held: the next copy is turned away.
-        QProcess* another = startProbe(env, unprivileged);
+        QProcess* another = startProbe(env, unprivileged, {}, work);
         QCOMPARE(firstLine(another), QStringLiteral("refused"));
         QVERIFY(endsNormally(another));
     }
+    // The lock is where it belongs, in a private folder; nothing is made where
+    // the copy was started or behind a link.
+    const QString folder = root.path() + QLatin1Char('/') + place;
+    QCOMPARE(QDir(folder).entryList({QStringLiteral("*.lock")}, QDir::Files).size(), 1);
+    struct stat info {};
+    QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode) && (info.st_mode & 077) == 0);
+    for (const QString& none : {work, linked})
+        QCOMPARE(QDir(none).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(endsNormally(next));
     if (holding) {
         QCOMPARE(holding->state(), QProcess::Running);
@@ -433,7 +525,7 @@ void TestQtPlatform::lockPlace() {
 }
 
 // A folder in the user's cache that someone else made (or a link) is not used
-// for the lock, which then goes elsewhere rather than under another user's control.
+// for the lock, which goes elsewhere rather than under another user's control.
 void TestQtPlatform::lockPlaceOfAnotherUserIsNotUsed() {
     QTemporaryDir root;
     QVERIFY(root.isValid());
@@ -486,172 +578,6 @@ void TestQtPlatform::withoutRuntimeFolderTheLockIsTheUsersOwn() {
     QVERIFY(locks.first().startsWith(QStringLiteral("solvanta-")));
     QCOMPARE(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(endsNormally(first));
-}
-
-void TestQtPlatform::oneCopyWhereverTheLockLives_data() {
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("place"); // the folder the lock ends up in, under the test's folder
-
-    const QString cache = QStringLiteral("home/.cache/solvanta");
-    QTest::newRow("a folder with a file in place of the lock") << QStringLiteral("folder") << cache;
-    QTest::newRow("a private runtime folder that cannot be written")
-        << QStringLiteral("0500") << cache;
-    QTest::newRow("the cache's folder open to all (0755)") << QStringLiteral("cache 0755") << cache;
-    QTest::newRow("the cache's folder open to enter (0711)")
-        << QStringLiteral("cache 0711") << cache;
-    QTest::newRow("the cache's folder a link")
-        << QStringLiteral("cache link") << QStringLiteral("home/.config/Solvanta");
-    QTest::newRow("a relative XDG_CACHE_HOME") << QStringLiteral("relative cache") << cache;
-}
-
-// Wherever the lock has to go, two copies find each other: one runs, the next is
-// turned away. A place that cannot hold a lock is passed over for the next one,
-// the same for every copy.
-void TestQtPlatform::oneCopyWhereverTheLockLives() {
-    QFETCH(QString, state);
-    QFETCH(QString, place);
-
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString runtime = root.path() + QStringLiteral("/runtime");
-    const QString home = root.path() + QStringLiteral("/home");
-    const QString work = root.path() + QStringLiteral("/work");
-    for (const QString& folder : {runtime, home, work})
-        QVERIFY(QDir().mkpath(folder));
-    QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
-    QMap<QString, QString> env{{QStringLiteral("XDG_RUNTIME_DIR"), runtime},
-                               {QStringLiteral("HOME"), home},
-                               {QStringLiteral("XDG_CACHE_HOME"), QString()},
-                               {QStringLiteral("XDG_CONFIG_HOME"), QString()}};
-    const QString cacheFolder = home + QStringLiteral("/.cache/solvanta");
-    if (state == QLatin1String("folder")) {
-        QVERIFY(makeFile(runtime + QStringLiteral("/solvanta.lock/kept"), "x"));
-    } else if (state == QLatin1String("0500")) {
-        QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0500), 0);
-    } else if (state.startsWith(QLatin1String("cache "))) {
-        env[QStringLiteral("XDG_RUNTIME_DIR")] = QString();
-        if (state == QLatin1String("cache link")) {
-            QVERIFY(QDir().mkpath(home + QStringLiteral("/.cache")));
-            QVERIFY(QDir().mkpath(root.path() + QStringLiteral("/elsewhere")));
-            QVERIFY(QFile::link(root.path() + QStringLiteral("/elsewhere"), cacheFolder));
-        } else {
-            QVERIFY(QDir().mkpath(cacheFolder));
-            QCOMPARE(::chmod(QFile::encodeName(cacheFolder).constData(),
-                             state.mid(6).toUInt(nullptr, 8)),
-                     0);
-        }
-    } else if (state == QLatin1String("relative cache")) {
-        env[QStringLiteral("XDG_RUNTIME_DIR")] = QString();
-        env[QStringLiteral("XDG_CACHE_HOME")] = QStringLiteral("relcache");
-    }
-    QVERIFY(giveAway(root.path()));
-
-    QProcess* first = startProbe(env, true, {}, work);
-    QCOMPARE(firstLine(first), QStringLiteral("locked"));
-    QProcess* second = startProbe(env, true, {}, work);
-    QCOMPARE(firstLine(second), QStringLiteral("refused"));
-    QVERIFY(endsNormally(second));
-
-    const QString lockFolder = root.path() + QLatin1Char('/') + place;
-    const QStringList locks = QDir(lockFolder).entryList({QStringLiteral("*.lock")}, QDir::Files);
-    QCOMPARE(locks.size(), 1);
-    struct stat info {};
-    QCOMPARE(::lstat(QFile::encodeName(lockFolder).constData(), &info), 0);
-    QVERIFY(S_ISDIR(info.st_mode));
-    QCOMPARE(info.st_mode & 077, mode_t(0));
-    // Nothing is made relative to wherever the program was started, or behind a link.
-    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-    QCOMPARE(QDir(root.path() + QStringLiteral("/elsewhere"))
-                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList());
-    QVERIFY(endsNormally(first));
-}
-
-void TestQtPlatform::settingsFileStates_data() {
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("answer"); // what was read, and whether the new date was stored
-
-    const QString stored = QStringLiteral("2026-11-01 stored");
-    const QString firstStart = QStringLiteral("none unstored");
-    QTest::newRow("no settings yet") << QString() << QStringLiteral("none stored");
-    QTest::newRow("a stored date") << QStringLiteral("date") << stored;
-    // What the toolkit's writing lock is left as, by a crash, a full disk or a
-    // copy run as root: taken over, the setting read and stored.
-    QTest::newRow("lock left by root, 0644") << QStringLiteral("lock root 0644") << stored;
-    QTest::newRow("lock left by root, 0000") << QStringLiteral("lock root 0000") << stored;
-    QTest::newRow("lock 0444") << QStringLiteral("lock 0444") << stored;
-    QTest::newRow("lock 0000") << QStringLiteral("lock 0000") << stored;
-    QTest::newRow("lock a link to a password file") << QStringLiteral("lock link") << stored;
-    QTest::newRow("lock a FIFO") << QStringLiteral("lock fifo") << stored;
-    QTest::newRow("lock 1 GB, sparse") << QStringLiteral("lock sparse") << stored;
-    // A settings file that is not a small file of the user's is left alone.
-    QTest::newRow("settings a FIFO") << QStringLiteral("file fifo") << firstStart;
-    QTest::newRow("settings a link to notes") << QStringLiteral("file link") << firstStart;
-    QTest::newRow("settings 10 MB of junk") << QStringLiteral("file junk") << firstStart;
-    QTest::newRow("settings of root's") << QStringLiteral("file root") << firstStart;
-}
-
-// Whatever state the settings' files are in, a copy reads and stores its one
-// setting without blocking, never through a link or from what is not its own,
-// and says nothing about it.
-void TestQtPlatform::settingsFileStates() {
-    QFETCH(QString, state);
-    QFETCH(QString, answer);
-    if (state.contains(QLatin1String("root")) && !runningAsRoot())
-        QSKIP("another user's file can be made only as root");
-
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString home = root.path() + QStringLiteral("/home");
-    const QString file = home + QStringLiteral("/.config/Solvanta/Solvanta.conf");
-    const QString lock = file + QStringLiteral(".lock");
-    const QString other = root.path() + QStringLiteral("/notes.txt");
-    QVERIFY(makeFile(other, "root:x:0:0:root:/root:/bin/bash\n"));
-    if (state.isEmpty())
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    else if (!state.startsWith(QLatin1String("file ")) || state == QLatin1String("file root"))
-        QVERIFY(makeFile(file, "[Settings]\nlastReminderDate=2026-11-01\n"));
-    const QString target = state.startsWith(QLatin1String("lock")) ? lock : file;
-    const QByteArray name = QFile::encodeName(target);
-    if (state.endsWith(QLatin1String("fifo"))) {
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        QCOMPARE(::mkfifo(name.constData(), 0644), 0);
-    } else if (state.endsWith(QLatin1String("link"))) {
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        QVERIFY(QFile::link(other, target));
-    } else if (state == QLatin1String("file junk")) {
-        QByteArray junk(10 << 20, 'j');
-        for (qsizetype i = 0; i < junk.size(); i += 61)
-            junk[i] = (i / 61) % 3 ? '=' : '\n';
-        QVERIFY(makeFile(file, junk));
-    } else if (state.startsWith(QLatin1String("lock"))) {
-        // Left an hour ago.
-        QVERIFY(makeFile(lock, "1\nsolvanta\nelsewhere\n") && setModified(lock, -3600));
-        if (state == QLatin1String("lock sparse"))
-            QCOMPARE(::truncate(name.constData(), off_t(1) << 30), 0);
-        else
-            QCOMPARE(::chmod(name.constData(), mode_t(state.right(4).toUInt(nullptr, 8))), 0);
-    }
-    QVERIFY(giveAway(root.path()));
-    if (state.contains(QLatin1String("root")))
-        QVERIFY(chown(target, 0)); // as it was left by a copy run through sudo
-    const QString fileBefore = describe(file);
-    const QString otherBefore = describe(other);
-
-    QProcess* probe =
-        startProbe({{QStringLiteral("HOME"), home}, {QStringLiteral("XDG_CONFIG_HOME"), QString()}},
-                   true, {QStringLiteral("settings")});
-    QCOMPARE(firstLine(probe), answer);
-    QVERIFY(endsNormally(probe));
-    QCOMPARE(probe->readAllStandardError(), QByteArray());
-    QCOMPARE(describe(other), otherBefore);
-    if (answer.endsWith(QLatin1String(" stored"))) {
-        QFile stored(file);
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        QVERIFY(stored.readAll().contains("lastReminderDate=2026-12-07"));
-    } else {
-        QCOMPARE(describe(file), fileBefore);
-    }
 }
 
 void TestQtPlatform::randomDraws() {
