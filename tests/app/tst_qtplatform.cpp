@@ -17,19 +17,18 @@ namespace {
 // Who holds the lock file when a copy starts.
 enum class Holder { Nobody, RunningCopy };
 // What lies at the lock's path (a file with the row's content, or not a lock at
-// all), or what is wrong with the places for the lock.
+// all), or what is wrong with the runtime folder or (without one) the cache.
 enum class Shape {
     File,
     Fifo,
     LinkToZero,
     Sparse,
-    RootOwned, // the lock file
+    RootOwned,
     FolderWithFile,
-    ReadOnlyRuntime, // the runtime folder
-    Cache0755,
-    Cache0711,
+    ReadOnlyRuntime,
+    CacheMode,
     CacheLink,
-    RelativeCache // no runtime folder; the cache
+    RelativeCache
 };
 
 // Lock tests run as an ordinary user; as root (where every file is readable)
@@ -330,8 +329,8 @@ void TestQtPlatform::lockFileStates_data() {
     left("a folder with a file in the lock's place", {}, -1, 0, Shape::FolderWithFile, cache);
     left("a private runtime folder that cannot be written", {}, -1, 0, Shape::ReadOnlyRuntime,
          cache);
-    left("no runtime folder, the cache's folder 0755", {}, -1, 0, Shape::Cache0755, cache);
-    left("no runtime folder, the cache's folder 0711", {}, -1, 0, Shape::Cache0711, cache);
+    left("no runtime folder, the cache's folder 0755", {}, 0755, 0, Shape::CacheMode, cache);
+    left("no runtime folder, the cache's folder 0711", {}, 0711, 0, Shape::CacheMode, cache);
     left("no runtime folder, the cache's folder a link", {}, -1, 0, Shape::CacheLink,
          QStringLiteral("home/.config/Solvanta"));
     left("no runtime folder, a relative XDG_CACHE_HOME", {}, -1, 0, Shape::RelativeCache, cache);
@@ -371,7 +370,7 @@ void TestQtPlatform::lockFileStates() {
                      shape == Shape::ReadOnlyRuntime ? 0500 : 0700),
              0);
     const bool unprivileged = runningAsRoot();
-    const bool noRuntime = shape >= Shape::Cache0755;
+    const bool noRuntime = shape >= Shape::CacheMode;
     QMap<QString, QString> env{{QStringLiteral("XDG_RUNTIME_DIR"), noRuntime ? QString() : runtime},
                                {QStringLiteral("HOME"), home},
                                {QStringLiteral("XDG_CACHE_HOME"), QString()},
@@ -393,11 +392,9 @@ void TestQtPlatform::lockFileStates() {
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lock));
     } else if (shape == Shape::FolderWithFile) {
         QVERIFY(QDir().mkpath(lock) && writeLockFile(lock + QStringLiteral("/kept"), "x", 0));
-    } else if (shape == Shape::Cache0755 || shape == Shape::Cache0711) {
+    } else if (shape == Shape::CacheMode) {
         QVERIFY(QDir().mkpath(cache));
-        QCOMPARE(
-            ::chmod(QFile::encodeName(cache).constData(), shape == Shape::Cache0755 ? 0755 : 0711),
-            0);
+        QCOMPARE(::chmod(QFile::encodeName(cache).constData(), mode_t(mode)), 0);
     } else if (shape == Shape::CacheLink) {
         QVERIFY(QDir().mkpath(home + QStringLiteral("/.cache")) && QDir().mkpath(linked));
         QVERIFY(QFile::link(linked, cache));
