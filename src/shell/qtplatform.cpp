@@ -304,14 +304,14 @@ namespace {
 
 // True when the settings can be read and written without the toolkit blocking
 // on or reading what is not a settings file: the program's folder and its file
-// are the user's own (a real folder, a small regular file, no links), and the
+// are the user's own (a folder, a small regular file that is not a link), and the
 // lock the toolkit takes while writing is absent or held by a running copy. A
 // lock left behind by a copy that ended (or anything else in its place) is
 // taken over as the instance lock is.
 bool settingsUsable(const QString& file) {
     struct stat info {};
     const QByteArray folder = QFile::encodeName(QFileInfo(file).path());
-    if (::lstat(folder.constData(), &info) == 0) {
+    if (::stat(folder.constData(), &info) == 0) { // the folder may be linked elsewhere
         if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
             return false;
     } else if (errno != ENOENT) {
