@@ -272,9 +272,9 @@ LockAttempt takeLockFile(const QByteArray& name, int& held) {
                 sameFile(made, now)) {
                 const QByteArray who = QByteArray::number(qint64(::getpid())) + "\nsolvanta\n" +
                                        hostTag().toUtf8() + '\n';
-                if (::write(fd, who.constData(), size_t(who.size())) != who.size()) {
-                    // An empty lock works as well: only the file lock counts.
-                }
+                // Only the file lock counts: a lock left empty (a full disk) works as well.
+                [[maybe_unused]] const ssize_t written =
+                    ::write(fd, who.constData(), size_t(who.size()));
                 held = fd;
                 return LockAttempt::Taken;
             }
@@ -297,10 +297,6 @@ LockAttempt takeLockFile(const QByteArray& name, int& held) {
     }
     return LockAttempt::Unusable;
 }
-
-} // namespace
-
-namespace {
 
 // True when the settings can be read and written without the toolkit blocking
 // on or reading what is not a settings file: the program's folder and its file
