@@ -2,7 +2,6 @@
 
 #include "platform.h"
 
-#include <QLockFile>
 #include <QSettings>
 
 #include <memory>
@@ -29,16 +28,23 @@ public:
     std::optional<QString> askSaveFileName(const QString& title, const QString& proposedName,
                                            const QString& filter, QWidget* owner) override;
 
-    // Where the per-user instance lock lives: the user's runtime folder when it
-    // is private to the user, else a private folder in the user's cache (a file
-    // per machine). Empty when neither can be had; the program then runs without
-    // a lock rather than lock the user out.
-    static QString instanceLockPath();
+    // The places where the per-user instance lock may live, in the order every
+    // copy tries them: the user's runtime folder when it is private to the user,
+    // a private folder in the user's cache, the program's folder in the user's
+    // configuration (a file per machine in both). A copy moves on to the next
+    // place when one cannot hold a lock; with none, it runs without a lock
+    // rather than lock the user out.
+    static constexpr int kLockPlaces = 3;
+    // The lock file of place `place` (0 to kLockPlaces - 1), making its folder
+    // private to the user; empty when that place cannot be had.
+    static QString instanceLockPath(int place);
 
 private:
-    QSettings& settings();
+    // The settings store, or none while its files cannot be used safely.
+    QSettings* settings();
 
     std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    int m_instanceLock = -1; // the open, locked lock file
+    QByteArray m_instanceLockName;
     std::mt19937 m_random;
 };

@@ -448,13 +448,28 @@ void TestHostileInput::hostilePastesInEveryBox() {
     const QList<std::pair<Route, const char*>> routes{{Route::CtrlV, "Ctrl+V"},
                                                       {Route::ShiftInsert, "Shift+Insert"},
                                                       {Route::PasteCommand, "Paste"}};
-    int checked = 0;
+    // A multi-line box is pasted into also with all but its first character
+    // selected: text replaces the selection, an offer without text keeps it.
+    QList<std::pair<Box, bool>> cases;
     for (const Box& box : boxes) {
+        cases << std::pair{box, false};
+        if (qobject_cast<QPlainTextEdit*>(box.widget))
+            cases << std::pair{box, true};
+    }
+    int checked = 0;
+    for (const auto& [box, selecting] : cases) {
         QVERIFY2(box.widget, qPrintable(box.name));
         const QString start = box.kind == Kind::Profile ? textOf(box.widget) : startText(box.kind);
+        auto* area = qobject_cast<QPlainTextEdit*>(box.widget);
         for (const Offer& offer : offers) {
             for (const auto& [route, routeName] : routes) {
                 setTextOf(box.widget, start);
+                if (selecting) {
+                    QTextCursor cursor = area->textCursor();
+                    cursor.setPosition(1);
+                    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+                    area->setTextCursor(cursor);
+                }
                 QGuiApplication::clipboard()->setMimeData(offer.make());
                 switch (route) {
                 case Route::CtrlV:
@@ -473,6 +488,7 @@ void TestHostileInput::hostilePastesInEveryBox() {
                 QVERIFY2(windowsStay(), qPrintable(box.name + QStringLiteral(", ") + offer.label));
                 const QString where = box.name + QStringLiteral(", ") + offer.label +
                                       QStringLiteral(", ") + QString::fromLatin1(routeName) +
+                                      QLatin1String(selecting ? " over a selection" : "") +
                                       QStringLiteral(": ") + notices.join(QLatin1Char('|')) +
                                       QStringLiteral(" -> ") + after.left(40);
                 const bool someText = offer.hasText && !offer.text.isEmpty();
@@ -501,20 +517,27 @@ void TestHostileInput::hostilePastesInEveryBox() {
                 case Kind::Free:
                     // Pasted text is not filtered: all of it arrives, nothing else.
                     QVERIFY2(notices.isEmpty(), qPrintable(where));
-                    QVERIFY2(after == start + (someText ? offer.text : QString()),
+                    QVERIFY2(after == (someText ? (selecting ? start.left(1) : start) + offer.text
+                                                : start),
                              qPrintable(where));
                     break;
                 case Kind::Profile:
                     QVERIFY2(after == start && notices.isEmpty(), qPrintable(where));
                     break;
                 }
+                if (selecting && !(someText && box.kind != Kind::Profile))
+                    QVERIFY2(area->textCursor().selectionStart() == 1 &&
+                                 area->textCursor().selectionEnd() == start.size(),
+                             qPrintable(where));
                 ++checked;
             }
         }
     }
     QVERIFY(windowsStayOnceSettled());
-    qInfo("%d offers by %d routes in each of %d boxes: %d pastes checked", int(offers.size()),
-          int(routes.size()), int(boxes.size()), checked);
+    qInfo("%d offers by %d routes in each of %d boxes, %d of them also over a selection: %d "
+          "pastes checked",
+          int(offers.size()), int(routes.size()), int(boxes.size()),
+          int(cases.size() - boxes.size()), checked);
 }
 
 QTEST_MAIN(TestHostileInput)

@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,10 +16,27 @@ namespace {
 
 // Who holds the lock file when a copy starts.
 enum class Holder { Nobody, RunningCopy };
+// What lies at the lock's path (a file with the row's content, or not a lock at
+// all), or what is wrong with the runtime folder or (without one) the cache.
+enum class Shape {
+    File,
+    Fifo,
+    LinkToZero,
+    Sparse,
+    RootOwned,
+    FolderWithFile,
+    ReadOnlyRuntime,
+    CacheMode,
+    CacheLink,
+    RelativeCache
+};
 
 // Lock tests run as an ordinary user; as root (where every file is readable)
 // the probes run as this user instead.
 constexpr uid_t kOtherUser = 65534;
+// Longer than a copy waits on a lock file that looks as if it were being made
+// right now (two seconds), shorter than its waiting in vain (five).
+constexpr qint64 kYoungWait = 4000;
 
 bool runningAsRoot() {
     return ::geteuid() == 0;
@@ -31,27 +46,36 @@ bool chown(const QString& path, uid_t user) {
     return ::lchown(QFile::encodeName(path).constData(), user, user) == 0;
 }
 
-// Writes a lock file as a copy that is gone would have left it: modified an hour
-// ago, unless it is to look as if it were being made right now.
-bool writeLockFile(const QString& path, const QByteArray& content, bool fresh) {
+// As root: hands a folder and all it holds to the ordinary user the probes run as.
+bool giveAway(const QString& folder) {
+    return !runningAsRoot() ||
+           QProcess::execute(QStringLiteral("chown"),
+                             {QStringLiteral("-hR"), QStringLiteral("65534:65534"), folder}) == 0;
+}
+
+// Writes a lock file as a copy that is gone would have left it: modified `age`
+// seconds ago (0: as if it were being made right now; below 0: in the future).
+bool writeLockFile(const QString& path, const QByteArray& content, int age) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(content) != content.size() || !file.flush())
         return false;
-    return fresh || file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                     QFileDevice::FileModificationTime);
+    return age == 0 || file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                        QFileDevice::FileModificationTime);
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(Holder)
+Q_DECLARE_METATYPE(Shape)
 
 class TestQtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void settingsRoundTrip();
+    void settingsFileStates_data();
+    void settingsFileStates();
     void oneCopyPerUser();
     void aKilledCopyDoesNotLockTheUserOut();
     void twoCopiesStartedTogetherLeaveOneRunning_data();
@@ -68,7 +92,8 @@ private:
     // A probe with the test's runtime folder, or with the environment changed
     // (an empty value removes a variable); as root, `unprivileged` runs it as
     // another, ordinary user.
-    QProcess* startProbe(const QMap<QString, QString>& changes = {}, bool unprivileged = false);
+    QProcess* startProbe(const QMap<QString, QString>& changes = {}, bool unprivileged = false,
+                         const QStringList& arguments = {}, const QString& folder = {});
     static QString firstLine(QProcess* probe);
     static bool endsNormally(QProcess* probe);
 
@@ -79,28 +104,93 @@ private:
 void TestQtPlatform::initTestCase() {
     QVERIFY(m_runtime.isValid());
     QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QStandardPaths::setTestModeEnabled(true);
 }
 
-void TestQtPlatform::settingsRoundTrip() {
-    QSettings("Solvanta", "Solvanta").clear();
-    {
-        QtPlatform platform;
-        QCOMPARE(platform.readSetting(QStringLiteral("lastReminderDate")), std::nullopt);
-        QVERIFY(platform.writeSetting(QStringLiteral("lastReminderDate"),
-                                      QStringLiteral("2026-12-07")));
+void TestQtPlatform::settingsFileStates_data() {
+    QTest::addColumn<QString>("state");  // "lock" or "file", then what is wrong with it
+    QTest::addColumn<QString>("answer"); // what was read, and whether the new date was stored
+
+    const QString kept = QStringLiteral("2026-11-01 stored");
+    QTest::newRow("no settings yet") << QStringLiteral("none") << QStringLiteral("none stored");
+    QTest::newRow("a stored date") << QStringLiteral("date") << kept;
+    // The writing lock as a crash, a full disk or a copy run through sudo left it.
+    for (const char* lock : {"lock root 0644", "lock root 0000", "lock 0444", "lock 0000",
+                             "lock link", "lock fifo", "lock sparse"})
+        QTest::newRow(lock) << QString::fromLatin1(lock) << kept;
+    // A settings file that is not a small file of the user's is neither read nor written.
+    for (const char* file : {"file fifo", "file link", "file junk", "file root"})
+        QTest::newRow(file) << QString::fromLatin1(file) << QStringLiteral("none unstored");
+}
+
+// Whatever state the settings' files are in, a copy reads and stores its one
+// setting without blocking, never through a link or from what is not its own,
+// and says nothing about it.
+void TestQtPlatform::settingsFileStates() {
+    QFETCH(QString, state);
+    QFETCH(QString, answer);
+    if (state.contains(QLatin1String("root")) && !runningAsRoot())
+        QSKIP("another user's file can be made only as root");
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString home = root.path() + QStringLiteral("/home");
+    const QString file = home + QStringLiteral("/.config/Solvanta/Solvanta.conf");
+    const QString notes = root.path() + QStringLiteral("/notes.txt");
+    const bool onLock = state.startsWith(QLatin1String("lock"));
+    const QString target = onLock ? file + QStringLiteral(".lock") : file;
+    const QByteArray name = QFile::encodeName(target);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeLockFile(notes, "my notes\n", 60));
+    if (state == QLatin1String("date") || onLock || state == QLatin1String("file root"))
+        QVERIFY(writeLockFile(file, "[Settings]\nlastReminderDate=2026-11-01\n", 60));
+    if (state.endsWith(QLatin1String("fifo"))) {
+        QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+    } else if (state.endsWith(QLatin1String("link"))) {
+        QVERIFY(QFile::link(notes, target));
+    } else if (state == QLatin1String("file junk")) {
+        QByteArray junk;
+        while (junk.size() < 10 << 20)
+            junk += 'k' + QByteArray::number(junk.size()) + "=x\n";
+        QVERIFY(writeLockFile(file, junk, 60));
+    } else if (onLock) {
+        QVERIFY(writeLockFile(target, "1\nsolvanta\nelsewhere\n", 3600));
+        QCOMPARE(state.endsWith(QLatin1String("sparse"))
+                     ? ::truncate(name.constData(), off_t(1) << 30)
+                     : ::chmod(name.constData(), mode_t(state.right(4).toUInt(nullptr, 8))),
+                 0);
     }
-    QSettings raw("Solvanta", "Solvanta");
-    QVERIFY(raw.fileName().contains(QStringLiteral(".qttest")));
-    QCOMPARE(raw.value("Settings/lastReminderDate").toString(), QStringLiteral("2026-12-07"));
-    QtPlatform again;
-    QCOMPARE(again.readSetting(QStringLiteral("lastReminderDate")),
-             std::optional<QString>(QStringLiteral("2026-12-07")));
-    raw.clear();
+    QVERIFY(giveAway(root.path()));
+    if (state.contains(QLatin1String("root")))
+        QVERIFY(chown(target, 0)); // as a copy run through sudo leaves it
+    if (runningAsRoot() && onLock)
+        QVERIFY(chown(notes, 0)); // like the password file: readable, not writable
+    struct stat before {};
+    ::lstat(QFile::encodeName(file).constData(), &before);
+
+    QProcess* probe =
+        startProbe({{QStringLiteral("HOME"), home}, {QStringLiteral("XDG_CONFIG_HOME"), QString()}},
+                   true, {QStringLiteral("settings")});
+    QCOMPARE(firstLine(probe), answer);
+    QVERIFY(endsNormally(probe));
+    QCOMPARE(probe->readAllStandardError(), QByteArray());
+    QFile kept(notes);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("my notes\n"));
+    struct stat after {};
+    ::lstat(QFile::encodeName(file).constData(), &after);
+    if (answer.endsWith(QLatin1String(" stored"))) {
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY(stored.readAll().contains("lastReminderDate=2026-12-07"));
+    } else {
+        QVERIFY(after.st_mode == before.st_mode && after.st_size == before.st_size &&
+                after.st_mtim.tv_sec == before.st_mtim.tv_sec);
+    }
 }
 
-QProcess* TestQtPlatform::startProbe(const QMap<QString, QString>& changes, bool unprivileged) {
+QProcess* TestQtPlatform::startProbe(const QMap<QString, QString>& changes, bool unprivileged,
+                                     const QStringList& arguments, const QString& folder) {
     auto* probe = new QProcess(this);
+    probe->setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     for (auto change = changes.begin(); change != changes.end(); ++change) {
@@ -115,10 +205,11 @@ QProcess* TestQtPlatform::startProbe(const QMap<QString, QString>& changes, bool
     if (unprivileged && runningAsRoot()) {
         const QString id = QString::number(kOtherUser);
         probe->start(QStringLiteral("setpriv"),
-                     {QStringLiteral("--reuid=") + id, QStringLiteral("--regid=") + id,
-                      QStringLiteral("--clear-groups"), program});
+                     QStringList{QStringLiteral("--reuid=") + id, QStringLiteral("--regid=") + id,
+                                 QStringLiteral("--clear-groups"), program} +
+                         arguments);
     } else {
-        probe->start(program, QStringList());
+        probe->start(program, arguments);
     }
     m_probes << probe;
     return probe;
@@ -182,7 +273,7 @@ void TestQtPlatform::twoCopiesStartedTogetherLeaveOneRunning() {
     const QString lock = m_runtime.path() + QStringLiteral("/solvanta.lock");
     for (int round = 0; round < 6; ++round) {
         if (!leftBehind.isNull())
-            QVERIFY(writeLockFile(lock, leftBehind, false));
+            QVERIFY(writeLockFile(lock, leftBehind, 3600));
         QProcess* a = startProbe();
         QProcess* b = startProbe();
         const QStringList answers{firstLine(a), firstLine(b)};
@@ -196,9 +287,11 @@ void TestQtPlatform::twoCopiesStartedTogetherLeaveOneRunning() {
 void TestQtPlatform::lockFileStates_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("fresh");
+    QTest::addColumn<int>("age"); // seconds since the file was last changed
+    QTest::addColumn<Shape>("shape");
     QTest::addColumn<Holder>("holder");
     QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("place"); // where the lock is then, in the test's folder
 
     const QByteArray here = QSysInfo::machineHostName().toUtf8();
     const QByteArray live = QByteArray::number(QCoreApplication::applicationPid());
@@ -208,65 +301,135 @@ void TestQtPlatform::lockFileStates_data() {
     const QByteArray gone = QByteArray::number(ended.processId());
     const QString locked = QStringLiteral("locked");
     const QString refused = QStringLiteral("refused");
+    const QString runtime = QStringLiteral("runtime");
+    const QString cache = QStringLiteral("home/.cache/solvanta");
 
-    // Left behind: nobody holds the file, whatever it says.
-    QTest::newRow("empty") << QByteArray() << 0644 << false << Holder::Nobody << locked;
-    QTest::newRow("just made, empty") << QByteArray() << 0644 << true << Holder::Nobody << locked;
-    QTest::newRow("garbage") << QByteArray("\0\xff not a lock\n\n\n\n") << 0644 << false
-                             << Holder::Nobody << locked;
-    QTest::newRow("unreadable") << live + "\nsolvanta\n" + here + "\n"
-                                << 0000 << false << Holder::Nobody << locked;
-    QTest::newRow("another machine, live process") << live + "\nsolvanta\nelsewhere.example\n"
-                                                   << 0644 << false << Holder::Nobody << locked;
-    QTest::newRow("this machine, ended process") << gone + "\ninstance_probe\n" + here + "\n"
-                                                 << 0644 << false << Holder::Nobody << locked;
-    QTest::newRow("this machine, live process not holding it")
-        << live + "\ninstance_probe\n" + here + "\n"
-        << 0644 << false << Holder::Nobody << locked;
+    // Left behind: nobody holds the file, whatever it says or is.
+    const auto left = [&](const char* name, const QByteArray& content, int mode, int age,
+                          Shape shape = Shape::File,
+                          const QString& place = QStringLiteral("runtime")) {
+        QTest::newRow(name) << content << mode << age << shape << Holder::Nobody << locked << place;
+    };
+    left("empty", {}, 0644, 3600);
+    left("just made, empty", {}, 0644, 0);
+    left("garbage", QByteArray("\0\xff not a lock\n\n\n\n"), 0644, 3600);
+    left("unreadable", live + "\nsolvanta\n" + here + "\n", 0000, 3600);
+    left("another machine, live process", live + "\nsolvanta\nelsewhere.example\n", 0644, 3600);
+    left("this machine, ended process", gone + "\ninstance_probe\n" + here + "\n", 0644, 3600);
+    left("this machine, live process not holding it", live + "\ninstance_probe\n" + here + "\n",
+         0644, 3600);
+    left("dated an hour ahead", live + "\nsolvanta\n" + here + "\n", 0644, -3600);
+    left("another user's (root's), 0600", live + "\nsolvanta\n" + here + "\n", 0600, 3600,
+         Shape::RootOwned);
+    // Not a lock at all: never opened, never read.
+    left("a FIFO", {}, -1, 3600, Shape::Fifo);
+    left("a link to /dev/zero", {}, -1, 3600, Shape::LinkToZero);
+    left("8 GB without a line break", "1234", 0644, 3600, Shape::Sparse);
+    // A place that cannot hold a lock is passed over for the next one.
+    left("a folder with a file in the lock's place", {}, -1, 0, Shape::FolderWithFile, cache);
+    left("a private runtime folder that cannot be written", {}, -1, 0, Shape::ReadOnlyRuntime,
+         cache);
+    left("no runtime folder, the cache's folder 0755", {}, 0755, 0, Shape::CacheMode, cache);
+    left("no runtime folder, the cache's folder 0711", {}, 0711, 0, Shape::CacheMode, cache);
+    left("no runtime folder, the cache's folder a link", {}, -1, 0, Shape::CacheLink,
+         QStringLiteral("home/.config/Solvanta"));
+    left("no runtime folder, a relative XDG_CACHE_HOME", {}, -1, 0, Shape::RelativeCache, cache);
     // Held by a copy that runs, whatever the file says now.
-    QTest::newRow("running copy") << QByteArray() << -1 << false << Holder::RunningCopy << refused;
-    QTest::newRow("running copy, file emptied")
-        << QByteArray("") << 0644 << false << Holder::RunningCopy << refused;
+    QTest::newRow("running copy") << QByteArray() << -1 << 3600 << Shape::File
+                                  << Holder::RunningCopy << refused << runtime;
+    QTest::newRow("running copy, file emptied") << QByteArray("") << 0644 << 3600 << Shape::File
+                                                << Holder::RunningCopy << refused << runtime;
     QTest::newRow("running copy, file made unreadable")
-        << QByteArray("x") << 0000 << false << Holder::RunningCopy << refused;
+        << QByteArray("x") << 0000 << 3600 << Shape::File << Holder::RunningCopy << refused
+        << runtime;
 }
 
-// Each state of the lock file met by a starting copy, with real processes: only
-// a running copy turns the next one away.
+// Each state of the lock file and its places met by a starting copy, with real
+// processes: only a running copy turns the next one away, and a copy that says
+// it runs holds a lock that turns the next one away.
 void TestQtPlatform::lockFileStates() {
     QFETCH(QByteArray, content);
     QFETCH(int, mode);
-    QFETCH(bool, fresh);
+    QFETCH(int, age);
+    QFETCH(Shape, shape);
     QFETCH(Holder, holder);
     QFETCH(QString, answer);
+    QFETCH(QString, place);
+    if (shape == Shape::RootOwned && !runningAsRoot())
+        QSKIP("another user's file can be made only as root");
 
     // As root every file can be read; the probes then run as an ordinary user
-    // in a runtime folder of that user's.
-    QTemporaryDir runtime;
-    QVERIFY(runtime.isValid());
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // in a runtime folder and home of that user's.
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString runtime = root.path() + QStringLiteral("/runtime");
+    const QString home = root.path() + QStringLiteral("/home");
+    const QString work = root.path() + QStringLiteral("/work");
+    QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(home) && QDir().mkpath(work));
+    QCOMPARE(::chmod(QFile::encodeName(runtime).constData(),
+                     shape == Shape::ReadOnlyRuntime ? 0500 : 0700),
+             0);
     const bool unprivileged = runningAsRoot();
-    if (unprivileged)
-        QVERIFY(chown(runtime.path(), kOtherUser));
-    const QMap<QString, QString> env{{QStringLiteral("XDG_RUNTIME_DIR"), runtime.path()}};
-    const QString lock = runtime.path() + QStringLiteral("/solvanta.lock");
+    const bool noRuntime = shape >= Shape::CacheMode;
+    QMap<QString, QString> env{{QStringLiteral("XDG_RUNTIME_DIR"), noRuntime ? QString() : runtime},
+                               {QStringLiteral("HOME"), home},
+                               {QStringLiteral("XDG_CACHE_HOME"), QString()},
+                               {QStringLiteral("XDG_CONFIG_HOME"), QString()}};
+    const QString lock = runtime + QStringLiteral("/solvanta.lock");
+    const QByteArray lockName = QFile::encodeName(lock);
+    const QString cache = home + QStringLiteral("/.cache/solvanta");
+    const QString linked = root.path() + QStringLiteral("/linked");
 
+    QVERIFY(giveAway(root.path()));
     QProcess* holding = nullptr;
     if (holder == Holder::RunningCopy) {
         holding = startProbe(env, unprivileged);
         QCOMPARE(firstLine(holding), QStringLiteral("locked"));
     }
-    if (mode >= 0) {
-        QVERIFY(writeLockFile(lock, content, fresh));
-        if (unprivileged)
-            QVERIFY(chown(lock, kOtherUser));
-        QCOMPARE(::chmod(QFile::encodeName(lock).constData(), mode_t(mode)), 0);
+    if (shape == Shape::Fifo) {
+        QCOMPARE(::mkfifo(lockName.constData(), 0644), 0);
+    } else if (shape == Shape::LinkToZero) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lock));
+    } else if (shape == Shape::FolderWithFile) {
+        QVERIFY(QDir().mkpath(lock) && writeLockFile(lock + QStringLiteral("/kept"), "x", 0));
+    } else if (shape == Shape::CacheMode) {
+        QVERIFY(QDir().mkpath(cache));
+        QCOMPARE(::chmod(QFile::encodeName(cache).constData(), mode_t(mode)), 0);
+    } else if (shape == Shape::CacheLink) {
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/.cache")) && QDir().mkpath(linked));
+        QVERIFY(QFile::link(linked, cache));
+    } else if (shape == Shape::RelativeCache) {
+        env[QStringLiteral("XDG_CACHE_HOME")] = QStringLiteral("relcache");
+    } else if (mode >= 0) {
+        QVERIFY(writeLockFile(lock, content, age));
+        if (shape == Shape::Sparse)
+            QCOMPARE(::truncate(lockName.constData(), off_t(8) << 30), 0);
+        QCOMPARE(::chmod(lockName.constData(), mode_t(mode)), 0);
     }
+    if (shape != Shape::RootOwned)
+        QVERIFY(giveAway(root.path()));
 
     QElapsedTimer took;
     took.start();
-    QProcess* next = startProbe(env, unprivileged);
+    QProcess* next = startProbe(env, unprivileged, {}, work);
     QCOMPARE(firstLine(next), answer);
+    // Taking over a file left long ago does not wait as for one being made now.
+    if (age != 0)
+        QVERIFY2(took.elapsed() < kYoungWait, qPrintable(QString::number(took.elapsed())));
+    if (answer == QLatin1String("locked")) {
+        QProcess* another = startProbe(env, unprivileged, {}, work);
+        QCOMPARE(firstLine(another), QStringLiteral("refused"));
+        QVERIFY(endsNormally(another));
+    }
+    // The lock is where it belongs, in a private folder; nothing is made where
+    // the copy was started or behind a link.
+    const QString folder = root.path() + QLatin1Char('/') + place;
+    QCOMPARE(QDir(folder).entryList({QStringLiteral("*.lock")}, QDir::Files).size(), 1);
+    struct stat info {};
+    QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode) && (info.st_mode & 077) == 0);
+    for (const QString& none : {work, linked})
+        QCOMPARE(QDir(none).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(endsNormally(next));
     if (holding) {
         QCOMPARE(holding->state(), QProcess::Running);
@@ -307,6 +470,7 @@ void TestQtPlatform::lockPlace() {
     const QByteArray savedHome = qgetenv("HOME");
     const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_CACHE_HOME");
     auto restore = qScopeGuard([&] {
         qputenv("HOME", savedHome);
         qputenv("XDG_RUNTIME_DIR", savedRuntime);
@@ -338,11 +502,12 @@ void TestQtPlatform::lockPlace() {
     else
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 
-    const QString path = QtPlatform::instanceLockPath();
     if (used) {
-        QCOMPARE(path, folder + QStringLiteral("/solvanta.lock"));
+        QCOMPARE(QtPlatform::instanceLockPath(0), folder + QStringLiteral("/solvanta.lock"));
         return;
     }
+    QCOMPARE(QtPlatform::instanceLockPath(0), QString());
+    const QString path = QtPlatform::instanceLockPath(1);
     const QFileInfo lock(path);
     QVERIFY2(path.startsWith(home + QLatin1Char('/')), qPrintable(path));
     QVERIFY(lock.fileName().startsWith(QStringLiteral("solvanta-")));
@@ -353,11 +518,11 @@ void TestQtPlatform::lockPlace() {
     QCOMPARE(info.st_uid, ::geteuid());
     QCOMPARE(info.st_mode & 0777, mode_t(0700));
     // The same place every time: a second copy looks where the first one locked.
-    QCOMPARE(QtPlatform::instanceLockPath(), path);
+    QCOMPARE(QtPlatform::instanceLockPath(1), path);
 }
 
-// A folder in the user's cache that someone else made (or a link) is not used:
-// the program runs without a lock rather than under another user's control.
+// A folder in the user's cache that someone else made (or a link) is not used
+// for the lock, which goes elsewhere rather than under another user's control.
 void TestQtPlatform::lockPlaceOfAnotherUserIsNotUsed() {
     QTemporaryDir root;
     QVERIFY(root.isValid());
@@ -365,12 +530,12 @@ void TestQtPlatform::lockPlaceOfAnotherUserIsNotUsed() {
     const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("HOME", QFile::encodeName(root.path()));
     qunsetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_CACHE_HOME");
     auto restore = qScopeGuard([&] {
         qputenv("HOME", savedHome);
         qputenv("XDG_RUNTIME_DIR", savedRuntime);
     });
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    QVERIFY(cache.startsWith(root.path()));
+    const QString cache = root.path() + QStringLiteral("/.cache");
     QVERIFY(QDir().mkpath(cache));
     const QString folder = cache + QStringLiteral("/solvanta");
 
@@ -378,13 +543,13 @@ void TestQtPlatform::lockPlaceOfAnotherUserIsNotUsed() {
     QVERIFY(QDir().mkpath(elsewhere));
     QCOMPARE(::chmod(QFile::encodeName(elsewhere).constData(), 0700), 0);
     QVERIFY(QFile::link(elsewhere, folder));
-    QCOMPARE(QtPlatform::instanceLockPath(), QString());
+    QCOMPARE(QtPlatform::instanceLockPath(1), QString());
     QVERIFY(QFile::remove(folder));
 
     if (runningAsRoot()) {
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(chown(folder, kOtherUser));
-        QCOMPARE(QtPlatform::instanceLockPath(), QString());
+        QCOMPARE(QtPlatform::instanceLockPath(1), QString());
     }
 }
 
