@@ -193,10 +193,10 @@ void TestSunChangesWindow::zoneFinder() {
     QTest::keyClicks(zones->lineEdit(), typed);
     QCompleter* completer = zones->completer();
     QVERIFY(completer);
+    QVERIFY(completer->popup()->isVisible());
     QStringList offered;
-    for (bool more = completer->setCurrentRow(0); more;
-         more = completer->setCurrentRow(completer->currentRow() + 1))
-        offered << completer->currentCompletion();
+    for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+        offered << completer->completionModel()->index(row, 0).data().toString();
     QVERIFY2(offered.contains(found), qPrintable(offered.join(' ')));
     for (const QString& zone : offered)
         QVERIFY2(zone.contains(typed, Qt::CaseInsensitive), qPrintable(zone));
@@ -210,32 +210,75 @@ void TestSunChangesWindow::zoneFinder() {
     QVERIFY(m_platform->messages.isEmpty());
 }
 
-// Enter on part of a name: the one zone that has it, or a message when several do.
+// Enter on what the zone finder reads: the one zone it finds; several open the list
+// with them and say so (the first is then chosen from the list); none, a message.
 void TestSunChangesWindow::partOfANameWithEnter_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("chosen"); // empty: refused, the zone stays
+    QTest::addColumn<QString>("said");   // in the message or, for several, the reading
     QTest::newRow("one zone has it") << "kiritimati"
-                                     << "Pacific/Kiritimati";
-    QTest::newRow("several have it") << "America/"
+                                     << "Pacific/Kiritimati"
                                      << "";
+    QTest::newRow("a space for an underscore") << "new york"
+                                               << "America/New_York"
+                                               << "";
+    QTest::newRow("older name") << "Asia/Calcutta"
+                                << "Asia/Kolkata"
+                                << "";
+    QTest::newRow("country") << "Japan"
+                             << "Asia/Tokyo"
+                             << "";
+    QTest::newRow("offset the list lacks") << "UTC+01:30"
+                                           << "UTC+01:30"
+                                           << "";
+    QTest::newRow("several have it")
+        << "pago"
+        << "Pacific/Galapagos"
+        << "2 time zones match \u201cpago\u201d: choose one from the list.";
     QTest::newRow("none has it") << "Atlantis"
-                                 << "";
+                                 << ""
+                                 << "No time zone is called \u201cAtlantis\u201d.";
+    QTest::newRow("a rule") << "ABC+1DEF,M13.5.0,M1.1.0"
+                            << ""
+                            << "No time zone is called";
+    QTest::newRow("direction override, isolated")
+        << "ab\u202Ecd"
+        << ""
+        << "No time zone is called \u201c\u2068abcd\u2069\u201d.";
 }
 
 void TestSunChangesWindow::partOfANameWithEnter() {
     QFETCH(QString, typed);
     QFETCH(QString, chosen);
+    QFETCH(QString, said);
     choose(1966, 3, 21, "UTC");
     auto* zones = child<QComboBox>(m_window, "cboZone");
     zones->setFocus();
     zones->lineEdit()->selectAll();
-    QTest::keyClicks(zones->lineEdit(), typed);
-    if (QWidget* popup = zones->completer()->popup(); popup->isVisible())
+    if (typed.toLatin1() == typed.toUtf8())
+        QTest::keyClicks(zones->lineEdit(), typed);
+    else
+        zones->lineEdit()->insert(typed); // as pasted
+    QWidget* popup = zones->completer()->popup();
+    if (popup->isVisible())
         QTest::keyClick(popup, Qt::Key_Escape); // the list of matches put away
     QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+    const bool several = said.contains(QStringLiteral("match"));
+    if (several) {
+        QCOMPARE(zones->currentText(), typed); // the text stays, the zone too
+        QCOMPARE(m_window->zone().id(), QByteArray("UTC"));
+        QVERIFY(popup->isVisible());
+        QCOMPARE(zones->completer()->completionModel()->rowCount(), 2);
+        QCOMPARE(reading(), said);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }
     QCOMPARE(m_window->zone().id(), chosen.isEmpty() ? QByteArray("UTC") : chosen.toLatin1());
     QCOMPARE(zones->currentText(), chosen.isEmpty() ? QStringLiteral("UTC") : chosen);
     QCOMPARE(m_platform->messages.size(), chosen.isEmpty() ? 1 : 0);
+    if (chosen.isEmpty())
+        QVERIFY2(m_platform->messages[0].text.startsWith(said),
+                 qPrintable(m_platform->messages[0].text));
 }
 
 void TestSunChangesWindow::unknownZoneIsRefused() {
