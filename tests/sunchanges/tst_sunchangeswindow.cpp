@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include "look.h"
 #include "sunchangeswindow.h"
 
 #include <QAccessible>
@@ -67,6 +68,7 @@ private slots:
     void everyControlIsNamedLabelledAndInTabOrder();
     void sizeStaysAndWindowIsCentred();
     void tableIsReadOnly();
+    void windowsShareOnePalette();
 
 private:
     void choose(int year, int month, int day, const char* zone);
@@ -540,6 +542,24 @@ void TestSunChangesWindow::tableIsReadOnly() {
     QCOMPARE(readRow(table, 2).value(1), QStringLiteral("1966-03-21"));
     // All twelve rows are in sight without scrolling.
     QVERIFY(table->rowViewportPosition(11) + table->rowHeight(11) <= table->viewport()->height());
+}
+
+// The style keeps pictures of controls keyed by their palette: a window opened again
+// draws with the same palette, or every opening would add pictures that are never used.
+void TestSunChangesWindow::windowsShareOnePalette() {
+    const auto keys = [](QWidget* window) {
+        QList<qint64> found;
+        for (const char* name : {"cboYear", "cboZone", "cmdShow", "cmdClose"})
+            found << child<QWidget>(window, name)->palette().cacheKey();
+        return found;
+    };
+    const QList<qint64> first = keys(m_window);
+    delete m_window;
+    m_window = new SunChangesWindow(*m_platform);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCOMPARE(keys(m_window), first);
+    QCOMPARE(m_window->palette().color(QPalette::Window), Look::kIndigo);
 }
 
 QTEST_MAIN(TestSunChangesWindow)

@@ -9,12 +9,14 @@
 #include "texts.h"
 #include "zonefinder.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QStringListModel>
@@ -127,10 +129,27 @@ SunChangesWindow::SunChangesWindow(Platform& platform, QWidget* parent)
     m_ui->cboYear->setFocus();
 }
 
-SunChangesWindow::~SunChangesWindow() = default;
+SunChangesWindow::~SunChangesWindow() {
+    // The pictures of this window's controls whose palettes are its own (the framed
+    // table and reading, whose frame colour follows the focus) are never drawn again
+    // once it is gone, yet would stay until the cache is full (10 MB).
+    QPixmapCache::clear();
+}
 
 void SunChangesWindow::applyLook() {
-    Look::applyIndigoPalette(this);
+    // One palette for every window of this kind, made once per run and kept by the
+    // application: the style keeps pictures of drawn controls keyed by their palette,
+    // and a palette made anew for each window would add new pictures at every opening.
+    static const bool paletteKept = [] {
+        QWidget model;
+        Look::applyIndigoPalette(&model);
+        QPalette palette = model.palette();
+        palette.setResolveMask(0); // the window's own, as the application's is for others
+        QApplication::setPalette(palette, "SunChangesWindow");
+        return true;
+    }();
+    Q_UNUSED(paletteKept);
+    setAutoFillBackground(true);
     setFont(Look::verdana(8.25));
     m_ui->fraBirth->setFont(Look::verdana(8.25, true));
     // Inside the bold-captioned frame everything goes back to regular.
