@@ -261,15 +261,15 @@ void TestSunChangesWindow::partOfANameWithEnter() {
         QTest::keyClicks(zones->lineEdit(), typed);
     else
         zones->lineEdit()->insert(typed); // as pasted
+    // Enter goes to the list of offers when it is open (nothing in it chosen).
     QWidget* popup = zones->completer()->popup();
-    if (popup->isVisible())
-        QTest::keyClick(popup, Qt::Key_Escape); // the list of matches put away
-    QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(popup->isVisible() ? popup : static_cast<QWidget*>(zones->lineEdit()),
+                    Qt::Key_Return);
     const bool several = said.contains(QStringLiteral("match"));
     if (several) {
         QCOMPARE(zones->currentText(), typed); // the text stays, the zone too
         QCOMPARE(m_window->zone().id(), QByteArray("UTC"));
-        QVERIFY(popup->isVisible());
+        QTRY_VERIFY(popup->isVisible());
         QCOMPARE(zones->completer()->completionModel()->rowCount(), 2);
         QCOMPARE(reading(), said);
         QTest::keyClick(popup, Qt::Key_Down);

@@ -385,8 +385,12 @@ void SunChangesWindow::zoneTyped(Asked asked) {
         m_ui->txtReading->setPlainText(QString::number(match.candidates.size()) +
                                        QStringLiteral(" time zones match ") + quoted(typed) +
                                        QStringLiteral(": choose one from the list."));
+        // Opened once the key that asked has been handled: Enter in the open list of
+        // offers also closes it.
         if (box->lineEdit()->hasFocus())
-            box->completer()->complete();
+            QMetaObject::invokeMethod(
+                box->completer(), [completer = box->completer()] { completer->complete(); },
+                Qt::QueuedConnection);
         return;
     }
     box->setEditText(box->itemText(box->currentIndex()));
