@@ -249,8 +249,15 @@ void SunChangesWindow::connectCommands() {
             showReading(Asked::No);
     });
     connect(m_ui->cboZone, &QComboBox::currentIndexChanged, this, &SunChangesWindow::zoneChosen);
-    connect(m_ui->cboZone->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { zoneTyped(Asked::Yes); });
+    connect(m_ui->cboZone->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        // Several zones found: their list opens once Enter has been handled (Enter in
+        // the list of offers also closes it).
+        if (zoneTyped(Asked::Yes) == Astro::ZoneMatch::Kind::Several) {
+            QCompleter* completer = m_ui->cboZone->completer();
+            QMetaObject::invokeMethod(
+                completer, [completer] { completer->complete(); }, Qt::QueuedConnection);
+        }
+    });
     connect(m_ui->cboZone->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& text) { offerZones(Astro::findZone(text)); });
     connect(m_ui->txtTime, &QLineEdit::returnPressed, this, [this] { showReading(Asked::Yes); });
@@ -369,15 +376,15 @@ void SunChangesWindow::zoneChosen(int index) {
     showReading(Asked::No);
 }
 
-void SunChangesWindow::zoneTyped(Asked asked) {
+Astro::ZoneMatch::Kind SunChangesWindow::zoneTyped(Asked asked) {
     QComboBox* box = m_ui->cboZone;
     const QString typed = box->currentText().trimmed();
     if (typed.isEmpty() || typed == box->itemText(box->currentIndex()))
-        return;
+        return Astro::ZoneMatch::Kind::Exact;
     const Astro::ZoneMatch match = Astro::findZone(typed);
     if (match.kind == Astro::ZoneMatch::Kind::Exact) {
         chooseZone(match.zone.id());
-        return;
+        return match.kind;
     }
     if (match.kind == Astro::ZoneMatch::Kind::Several) {
         // The text stays; the list opens with the zones that match, to choose one.
@@ -385,13 +392,7 @@ void SunChangesWindow::zoneTyped(Asked asked) {
         m_ui->txtReading->setPlainText(QString::number(match.candidates.size()) +
                                        QStringLiteral(" time zones match ") + quoted(typed) +
                                        QStringLiteral(": choose one from the list."));
-        // Opened once the key that asked has been handled: Enter in the open list of
-        // offers also closes it.
-        if (box->lineEdit()->hasFocus())
-            QMetaObject::invokeMethod(
-                box->completer(), [completer = box->completer()] { completer->complete(); },
-                Qt::QueuedConnection);
-        return;
+        return match.kind;
     }
     box->setEditText(box->itemText(box->currentIndex()));
     if (asked == Asked::Yes) {
@@ -401,6 +402,7 @@ void SunChangesWindow::zoneTyped(Asked asked) {
                                              "(UTC+05:30), and choose the zone from the list."),
                           this);
     }
+    return match.kind;
 }
 
 void SunChangesWindow::fillTable() {

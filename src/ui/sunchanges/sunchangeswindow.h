@@ -1,6 +1,7 @@
 #pragma once
 
 #include "validation.h"
+#include "zonefinder.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -13,10 +14,6 @@
 class Platform;
 class QStringListModel;
 class QTime;
-
-namespace Astro {
-struct ZoneMatch;
-}
 
 namespace Ui {
 class SunChangesWindow;
@@ -81,7 +78,9 @@ private:
 
     void yearOrMonthChosen();
     void zoneChosen(int index);
-    void zoneTyped(Asked asked);
+    // Reads the zone box's text with the zone finder: chooses the zone found, offers
+    // several, or refuses none (with a message when asked).
+    Astro::ZoneMatch::Kind zoneTyped(Asked asked);
     // The entry of a zone in the zone box, added to it if it lacks it.
     int zoneIndex(const QByteArray& id);
     // What the list under the zone box offers: the zones found.
