@@ -26,6 +26,38 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/solvanta.svg
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/solvanta)
 
+# The manual page, made from the program's own --help and --version by help2man
+# (with packaging/solvanta.h2m for what --help does not say), and the changelog,
+# both compressed as Debian wants them. Remade whenever the program changes, so
+# the page follows its options. Sanitizer builds, never packaged, make no page.
+find_program(SOLVANTA_HELP2MAN help2man)
+find_program(SOLVANTA_GZIP gzip REQUIRED)
+if(SOLVANTA_HELP2MAN AND TARGET solvanta AND NOT SOLVANTA_SANITIZE)
+  set(manpage ${CMAKE_BINARY_DIR}/solvanta.1)
+  add_custom_command(
+    OUTPUT ${manpage} ${manpage}.gz
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+            ${SOLVANTA_HELP2MAN} --no-info --section=1 --source=Solvanta
+            --include=${PROJECT_SOURCE_DIR}/packaging/solvanta.h2m --output=${manpage}
+            $<TARGET_FILE:solvanta>
+    COMMAND ${SOLVANTA_GZIP} -9 -n -f -k ${manpage}
+    DEPENDS solvanta ${PROJECT_SOURCE_DIR}/packaging/solvanta.h2m
+    COMMENT "Making the manual page solvanta.1 with help2man"
+    VERBATIM)
+  add_custom_target(solvanta_manpage ALL DEPENDS ${manpage}.gz)
+  install(FILES ${manpage}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+elseif(NOT SOLVANTA_HELP2MAN)
+  message(WARNING "help2man not found: the package will have no manual page")
+endif()
+set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(
+  OUTPUT ${changelog}
+  COMMAND ${SOLVANTA_GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog
+  COMMENT "Compressing the changelog")
+add_custom_target(solvanta_changelog ALL DEPENDS ${changelog})
+install(FILES ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/solvanta)
+
 # Debian package.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME solvanta)

@@ -15,8 +15,11 @@ packages=(
   xvfb xauth xdotool xclip x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi
   openbox
   imagemagick
-  # desktop integration checks and packaging
-  desktop-file-utils appstream dpkg-dev file
+  # the looks the windows are checked under: Adwaita styles, the GTK platform
+  # theme, and Wayland (headless weston)
+  adwaita-qt6 qt6-gtk-platformtheme qt6-wayland weston
+  # desktop integration checks and packaging: the manual page, Debian's checker
+  desktop-file-utils appstream dpkg-dev file help2man lintian man-db
 )
 
 missing=()

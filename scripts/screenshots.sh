@@ -184,6 +184,90 @@ exitscreen=$(new_window "$before")
 xdotool key alt+x
 stop
 
+# --- The same windows under each desktop look (docs/screenshots/looks/): Qt's
+# default, the Adwaita-Dark and Adwaita-HighContrast styles and a dark GTK theme.
+# The program draws with its own style and palette, so all four should match ---
+mkdir -p "$out/looks"
+shoot_look() { # look: input, cusp result, Sun Sign Changes and exit screen
+  local look=$1
+  input=$(new_window "")
+  shoot "$input" "looks/$look-input.png"
+  xdotool windowfocus --sync "$input"
+  result=$(search_cusp "$input" focus)
+  shoot "$result" "looks/$look-result.png"
+  xdotool windowfocus --sync "$result"
+  xdotool key alt+s
+  sleep 0.3
+  xdotool key e
+  sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
+  sleep 0.4
+  shoot "$sun" "looks/$look-sun-changes.png"
+  xdotool windowfocus --sync "$sun"
+  xdotool key Escape
+  sleep 0.3
+  xdotool windowfocus --sync "$result"
+  xdotool key alt+f
+  sleep 0.3
+  before=$(visible)
+  xdotool key x
+  exitscreen=$(new_window "$before")
+  shoot "$exitscreen" "looks/$look-exit-screen.png"
+  xdotool windowfocus --sync "$exitscreen"
+  xdotool key alt+x
+  stop
+}
+start bare
+shoot_look default
+QT_STYLE_OVERRIDE=Adwaita-Dark start bare
+shoot_look adwaita-dark
+QT_STYLE_OVERRIDE=Adwaita-HighContrast start bare
+shoot_look adwaita-highcontrast
+QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark start bare
+shoot_look gtk-dark
+
+# --- Under openbox: "Sun Sign Changes" in Europe/London (the system's zone here),
+# opened from the input window: a birth at the minute the Sun entered Aries (20 March
+# 2024, 03:06), then a time the clocks showed twice (27 October 2024, 01:30) ---
+TZ=Europe/London start openbox
+input=$(new_window "")
+xdotool key alt+s
+sleep 0.3
+xdotool key e
+sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
+sleep 0.4
+# The year box has the keyboard; a list jumps to the entry typed.
+choose_in_sun() { # mnemonic, entry
+  xdotool key "$1"
+  sleep 0.5
+  xdotool type --delay 20 "$2"
+  sleep 0.5
+}
+choose_in_sun alt+y 2024
+choose_in_sun alt+m March
+choose_in_sun alt+d 20
+xdotool key alt+t
+xdotool type --delay 20 '03:06'
+xdotool key Return
+sleep 0.4
+shoot_framed "$sun" sun-minute-of-change.png
+choose_in_sun alt+m October
+choose_in_sun alt+d 27
+xdotool key alt+t ctrl+a
+xdotool type --delay 20 '01:30'
+xdotool key Return
+sleep 0.4
+shoot_framed "$sun" sun-repeated-hour.png
+xdotool key Escape
+sleep 0.3
+xdotool windowactivate --sync "$input"
+xdotool key alt+f
+sleep 0.3
+before=$(visible)
+xdotool key x
+exitscreen=$(new_window "$before")
+xdotool key alt+x
+stop
+
 # --- Under openbox: the zone box of "Sun Sign Changes" with part of a name that
 # several zones have ("pago"), after Enter: their list stays open and the reading
 # says how many match ---

@@ -57,11 +57,12 @@ QString minuteWithOffset(QTime time, int offsetSeconds) {
         .arg(time.toString(QStringLiteral("HH:mm")), offsetText(offsetSeconds));
 }
 
-// The clock change that skipped a reading: the offsets before and after it.
+// The clock change that skipped a reading: when it happened and the offsets before
+// and after it.
 struct ClockJump {
+    qint64 atMsecs = 0;
     int before = 0;
     int after = 0;
-    bool summerTimeBegan = false;
 };
 
 std::optional<ClockJump> jumpOver(QDate date, QTime time, const QTimeZone& zone) {
@@ -72,20 +73,72 @@ std::optional<ClockJump> jumpOver(QDate date, QTime time, const QTimeZone& zone)
         zone.transitions(utcAt(reading - 2 * kMsecsPerDay), utcAt(reading + 2 * kMsecsPerDay));
     for (const QTimeZone::OffsetData& transition : transitions) {
         const qint64 at = transition.atUtc.toMSecsSinceEpoch();
-        const QDateTime justBefore = utcAt(at - 1);
-        ClockJump jump{zone.offsetFromUtc(justBefore), transition.offsetFromUtc, false};
-        if (reading >= at + qint64(jump.before) * 1000 &&
-            reading < at + qint64(jump.after) * 1000) {
-            jump.summerTimeBegan =
-                transition.daylightTimeOffset > 0 && zone.daylightTimeOffset(justBefore) == 0;
+        const ClockJump jump{at, zone.offsetFromUtc(utcAt(at - 1)), transition.offsetFromUtc};
+        if (reading >= at + qint64(jump.before) * 1000 && reading < at + qint64(jump.after) * 1000)
             return jump;
-        }
     }
     return std::nullopt;
 }
 
-QString readingClause(const TimeReading& reading) {
-    return QStringLiteral("%1: %2").arg(positionText(reading), distanceText(reading));
+// A wall-clock reading (held as UTC) as "00:30", then `name` ("00:30 GMT"), then " on
+// 30 December 2011" when it is not on `day`.
+QString clockOn(const QDateTime& clock, QDate day, const QString& name = QString()) {
+    QString text = clock.time().toString(QStringLiteral("HH:mm"));
+    if (!name.isEmpty())
+        text += QLatin1Char(' ') + name;
+    if (clock.date() != day)
+        text += QStringLiteral(" on ") + dateText(clock.date());
+    return text;
+}
+
+// What the zone calls its time at a moment ("GMT", "BST"), or its offset where the
+// zone has no letters for it ("UTC+05:00").
+QString zoneTimeName(const QTimeZone& zone, qint64 utcMsecs) {
+    const QString abbreviation = zone.abbreviation(utcAt(utcMsecs));
+    if (!abbreviation.isEmpty() && abbreviation.at(0).isLetter())
+        return abbreviation;
+    return QStringLiteral("UTC") + offsetText(zone.offsetFromUtc(utcAt(utcMsecs)));
+}
+
+// "Clocks in Europe/London went from 01:00 to 02:00 on 31 March 2024, so 01:30 did not
+// happen there. Did you mean 00:30 GMT or 02:30 BST?"
+QString skippedTimeText(QDate date, QTime time, const QTimeZone& zone, const ClockJump& jump) {
+    const QDateTime from = utcAt(jump.atMsecs + qint64(jump.before) * 1000);
+    const QDateTime to = utcAt(jump.atMsecs + qint64(jump.after) * 1000);
+    const QString went =
+        from.date() == to.date()
+            ? QStringLiteral("from %1 to %2 on %3")
+                  .arg(clockOn(from, from.date()), clockOn(to, to.date()), dateText(from.date()))
+            : QStringLiteral("from %1 on %2 to %3 on %4")
+                  .arg(clockOn(from, from.date()), dateText(from.date()), clockOn(to, to.date()),
+                       dateText(to.date()));
+    // The time read with the offset after the jump falls before it, and the other way
+    // round: the clocks showed these two readings at those instants.
+    const qint64 reading = QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch();
+    const qint64 jumped = qint64(jump.after - jump.before) * 1000;
+    const qint64 earlier = reading - qint64(jump.after) * 1000;
+    const qint64 later = reading - qint64(jump.before) * 1000;
+    return QStringLiteral("Clocks in %1 went %2, so %3 did not happen there. Did you mean %4 or "
+                          "%5?")
+        .arg(zoneName(zone), went, time.toString(QStringLiteral("HH:mm")),
+             clockOn(utcAt(reading - jumped), date, zoneTimeName(zone, earlier)),
+             clockOn(utcAt(reading + jumped), date, zoneTimeName(zone, later)));
+}
+
+// "the Sun was at 29°12′ Pisces, 19 hours and 22 minutes before it entered Aries", or,
+// when it entered a sign within the minute given, that change to the second.
+QString readingClause(QTime time, const TimeReading& reading) {
+    if (reading.changeInMinute) {
+        const qint64 into =
+            reading.changeInMinute->utc.toMSecsSinceEpoch() - reading.utc.toMSecsSinceEpoch();
+        return QStringLiteral("the Sun entered %1 at %2, within the minute you gave: born "
+                              "before that, the Sun was in %3; after, in %1")
+            .arg(signName(reading.changeInMinute->sign),
+                 time.addSecs(int(into / 1000)).toString(QStringLiteral("HH:mm:ss")),
+                 signName(reading.sign));
+    }
+    return QStringLiteral("the Sun was at %1, %2")
+        .arg(positionText(reading), distanceText(reading));
 }
 
 } // namespace
@@ -203,14 +256,19 @@ QString durationText(qint64 msecs) {
     const qint64 minutes = (std::abs(msecs) + 30000) / 60000;
     if (minutes == 0)
         return QStringLiteral("less than a minute");
-    const qint64 days = minutes / 1440;
-    const qint64 hours = minutes / 60 % 24;
-    const qint64 rest = minutes % 60;
-    if (days > 0)
-        return QStringLiteral("%1 d %2 h %3 min").arg(days).arg(hours).arg(rest);
-    if (hours > 0)
-        return QStringLiteral("%1 h %2 min").arg(hours).arg(rest);
-    return QStringLiteral("%1 min").arg(rest);
+    const auto count = [](qint64 n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    QStringList parts;
+    if (const qint64 days = minutes / 1440)
+        parts << count(days, "day", "days");
+    if (const qint64 hours = minutes / 60 % 24)
+        parts << count(hours, "hour", "hours");
+    if (const qint64 rest = minutes % 60)
+        parts << count(rest, "minute", "minutes");
+    const QString last = parts.takeLast();
+    return parts.isEmpty() ? last
+                           : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
 QString dayText(const DayReading& day, const QTimeZone& zone) {
@@ -223,14 +281,17 @@ QString dayText(const DayReading& day, const QTimeZone& zone) {
                               "%4; after, in %2.")
             .arg(date, signName(day.signEntered), localMinuteText(day.change.utc, zone),
                  signName(day.signLeft));
+    const ClockReading boundary = clockReading(day.boundary.utc, zone);
+    const QString when =
+        QStringLiteral("%1 at %2 (UTC%3)")
+            .arg(dateText(boundary.date), boundary.time, offsetText(boundary.offsetSeconds));
     if (day.boundaryBefore)
-        return QStringLiteral("On %1 the Sun was in %2 all day: the day began %3 (%4) after it "
-                              "entered %2.")
-            .arg(date, signName(day.sign), arcText(day.arcMinutes), durationText(day.msecs));
-    return QStringLiteral("On %1 the Sun was in %2 all day: the day ended %3 (%4) before it "
-                          "entered %5.")
-        .arg(date, signName(day.sign), arcText(day.arcMinutes), durationText(day.msecs),
-             signName(day.boundary.sign));
+        return QStringLiteral("The Sun was in %1 all day on %2, whatever the time of birth. It "
+                              "had entered %1 on %3, %4 before that day began.")
+            .arg(signName(day.sign), date, when, durationText(day.msecs));
+    return QStringLiteral("The Sun was in %1 all day on %2, whatever the time of birth. It "
+                          "entered %3 on %4, %5 after that day ended.")
+        .arg(signName(day.sign), date, signName(day.boundary.sign), when, durationText(day.msecs));
 }
 
 QString positionText(const TimeReading& reading) {
@@ -238,8 +299,8 @@ QString positionText(const TimeReading& reading) {
 }
 
 QString distanceText(const TimeReading& reading) {
-    return QStringLiteral("%1, %2 %3 it entered %4")
-        .arg(arcText(reading.arcMinutesToBoundary), durationText(reading.msecsToBoundary),
+    return QStringLiteral("%1 %2 it entered %3")
+        .arg(durationText(reading.msecsToBoundary),
              reading.boundaryBefore ? QStringLiteral("after") : QStringLiteral("before"),
              signName(reading.boundary.sign));
 }
@@ -249,29 +310,34 @@ QString timeText(QDate date, QTime time, const QTimeZone& zone,
     const QString clock = time.toString(QStringLiteral("HH:mm"));
     const QString when = QStringLiteral("%1 on %2").arg(clock, dateText(date));
     if (readings.isEmpty()) {
-        const std::optional<ClockJump> jump = jumpOver(date, time, zone);
-        if (!jump)
-            return QStringLiteral("No clock in %1 showed %2: that time did not exist there.")
-                .arg(zoneName(zone), when);
-        return QStringLiteral("No clock in %1 showed %2: the clocks went forward from UTC%3 "
-                              "to UTC%4%5 and skipped it.")
-            .arg(zoneName(zone), when, offsetText(jump->before), offsetText(jump->after),
-                 jump->summerTimeBegan ? QStringLiteral(" as summer time began") : QString());
+        if (const std::optional<ClockJump> jump = jumpOver(date, time, zone))
+            return skippedTimeText(date, time, zone, *jump);
+        return QStringLiteral("No clock in %1 showed %2: that time did not exist there.")
+            .arg(zoneName(zone), when);
     }
     if (readings.size() == 1) {
         const TimeReading& only = readings.first();
-        return QStringLiteral("At %1 on %2 the Sun was at %3.")
-            .arg(minuteWithOffset(time, only.offsetSeconds), dateText(date), readingClause(only));
+        if (only.changeInMinute) {
+            QString text = readingClause(time, only) + QLatin1Char('.');
+            text[0] = text[0].toUpper();
+            return text;
+        }
+        return QStringLiteral("At %1 on %2 %3.")
+            .arg(minuteWithOffset(time, only.offsetSeconds), dateText(date),
+                 readingClause(time, only));
     }
     const TimeReading& first = readings.first();
     const TimeReading& second = readings.at(1);
     const bool summerTimeEnded = zone.isDaylightTime(first.utc) && !zone.isDaylightTime(second.utc);
-    return QStringLiteral("%1 happened twice in %2, as the clocks went back%3: at %4 the Sun "
-                          "was at %5; at %6 it was at %7.")
+    QString later = readingClause(time, second);
+    if (!second.changeInMinute)
+        later.replace(QStringLiteral("the Sun was"), QStringLiteral("it was"));
+    return QStringLiteral("%1 happened twice in %2, as the clocks went back%3: at %4 %5; at %6 "
+                          "%7.")
         .arg(when, zoneName(zone),
              summerTimeEnded ? QStringLiteral(" at the end of summer time") : QString(),
-             minuteWithOffset(time, first.offsetSeconds), readingClause(first),
-             minuteWithOffset(time, second.offsetSeconds), readingClause(second));
+             minuteWithOffset(time, first.offsetSeconds), readingClause(time, first),
+             minuteWithOffset(time, second.offsetSeconds), later);
 }
 
 } // namespace Astro

@@ -62,22 +62,26 @@ std::optional<QString> zoneArgumentError(const QString& argument);
 // "29°12′" (degree sign, prime) from whole arc-minutes.
 QString arcText(int arcMinutes);
 
-// "19 h 22 min", "3 d 5 h 2 min", "7 min", "less than a minute" (rounded to the minute).
+// "19 hours and 22 minutes", "3 days, 5 hours and 2 minutes", "1 minute", "less than a
+// minute" (rounded to the minute; parts that are nought are left out).
 QString durationText(qint64 msecs);
 
 // A birth day without a time: when the Sun changed sign during it and what that means,
-// or the sign it stayed in and how far the day was from the nearest change.
+// or the sign it stayed in all day and when it entered that sign or the next (the
+// nearer change, as the zone's clocks showed it, and how long before or after the day).
 QString dayText(const DayReading& day, const QTimeZone& zone);
 
 // "29°12′ Pisces".
 QString positionText(const TimeReading& reading);
 
-// "0°48′, 19 h 22 min before it entered Aries" or "3°33′, 3 d 14 h 2 min after it
-// entered Scorpio".
+// "19 hours and 22 minutes before it entered Aries" or "3 days, 14 hours and 2 minutes
+// after it entered Scorpio".
 QString distanceText(const TimeReading& reading);
 
-// A birth time: one sentence per reading, or why there is none (the clocks skipped the
-// time) or two (it happened twice).
+// A birth time: where the Sun was, or, when it entered a sign within the minute given,
+// that moment to the second and the signs either side of it. Two readings for a time
+// the clocks showed twice; none for a time they skipped, which says what the clocks did
+// and the two times the person may have meant.
 QString timeText(QDate date, QTime time, const QTimeZone& zone, const QList<TimeReading>& readings);
 
 } // namespace Astro

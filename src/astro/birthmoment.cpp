@@ -14,6 +14,7 @@ namespace {
 constexpr double kSignDegrees = 30.0;
 constexpr int kArcMinutesPerSign = 30 * 60;
 constexpr qint64 kMsecsPerDay = 86400000;
+constexpr qint64 kMsecsPerMinute = 60000;
 
 int signAt(double longitude) {
     return std::min(int(longitude / kSignDegrees), kSignCount - 1) + 1;
@@ -156,8 +157,15 @@ std::optional<QList<TimeReading>> readTime(QDate date, QTime time, const QTimeZo
     if (!date.isValid() || !isSupportedYear(date.year()) || !zone.isValid())
         return std::nullopt;
     QList<TimeReading> readings;
-    for (const qint64 instant : localInstants(date, time, zone))
-        readings.append(readInstant(instant, zone));
+    for (const qint64 instant : localInstants(date, time, zone)) {
+        TimeReading reading = readInstant(instant, zone);
+        // The Sun is at most a few seconds of arc from the next sign when it enters it
+        // within the minute: that boundary is the one ahead.
+        const qint64 change = reading.boundary.utc.toMSecsSinceEpoch();
+        if (!reading.boundaryBefore && change >= instant && change < instant + kMsecsPerMinute)
+            reading.changeInMinute = reading.boundary;
+        readings.append(reading);
+    }
     return readings;
 }
 

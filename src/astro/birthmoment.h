@@ -57,6 +57,10 @@ struct TimeReading {
     SignChange boundary;
     int arcMinutesToBoundary = 0;
     qint64 msecsToBoundary = 0; // >= 0
+
+    // A birth time given to the minute covers the whole minute from this instant: when
+    // the Sun entered a sign within it, the change (the sign above is the one it left).
+    std::optional<SignChange> changeInMinute;
 };
 
 // The UTC instants (milliseconds since 1970) at which clocks in the zone showed the
@@ -66,8 +70,8 @@ struct TimeReading {
 // forward without saying so.
 QList<qint64> localInstants(QDate date, QTime time, const QTimeZone& zone);
 
-// One reading per instant of localInstants, earliest first. Nothing for a year outside
-// kFirstYear..kLastYear or an invalid zone; an empty list for a time in a gap.
+// One reading per instant of localInstants, earliest first, each covering its minute. Nothing for a
+// year outside kFirstYear..kLastYear or an invalid zone; an empty list for a time in a gap.
 std::optional<QList<TimeReading>> readTime(QDate date, QTime time, const QTimeZone& zone);
 
 // The reading at a UTC instant, given in milliseconds since 1970.

@@ -371,6 +371,10 @@ void TestHostileInput::everyKeyInEveryBox() {
         QVERIFY2(box.widget, qPrintable(box.name));
         const QString start = box.kind == Kind::Profile ? textOf(box.widget) : startText(box.kind);
         for (const Key& key : keys) {
+            // Escape in a box of the Sun Sign Changes window closes that window, as it
+            // should (tst_sunchangeswindow); the sweep keeps it open.
+            if (key.key == Qt::Key_Escape && qobject_cast<SunChangesWindow*>(box.widget->window()))
+                continue;
             setTextOf(box.widget, start);
             press(box.widget, key);
             const QString after = textOf(box.widget);

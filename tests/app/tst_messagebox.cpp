@@ -8,12 +8,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
 // What a box looked like while it was up.
 struct SeenBox {
     QPointer<QWidget> parent;
+    QWindow* transientFor = nullptr; // what the window system is told it belongs to
     bool staysOnTop = false;
     bool modal = false;
     QString text;
@@ -31,6 +33,7 @@ SeenBox showAndAnswer(QtPlatform& platform, QWidget* owner,
         if (!box)
             return;
         seen.parent = box->parentWidget();
+        seen.transientFor = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
         seen.staysOnTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         seen.modal = box->isModal();
         seen.text = box->text();
@@ -95,6 +98,7 @@ void TestMessageBox::belongsToTheOwnersWindow() {
         showAndAnswer(platform, fromAControl ? static_cast<QWidget*>(owner.box) : &owner.window);
     QCOMPARE(seen.text, QStringLiteral("Please Enter Proper Email Address"));
     QCOMPARE(seen.parent, &owner.window);
+    QCOMPARE(seen.transientFor, owner.window.windowHandle());
     QVERIFY(seen.modal);
     QCOMPARE(seen.staysOnTop, onTop);
 }

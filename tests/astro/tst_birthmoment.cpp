@@ -82,16 +82,22 @@ void TestBirthMoment::readingDistances_data() {
     QTest::addColumn<QByteArray>("zoneId");
     QTest::addColumn<QDateTime>("clock"); // local
     QTest::addColumn<bool>("boundaryBefore");
+    QTest::addColumn<int>("arcInSign"); // -1: any
     QTest::newRow("a day before Aries")
-        << QByteArray("UTC") << QDateTime(QDate(1966, 3, 20), QTime(6, 30), Qt::UTC) << false;
+        << QByteArray("UTC") << QDateTime(QDate(1966, 3, 20), QTime(6, 30), Qt::UTC) << false << -1;
     QTest::newRow("early in Cancer, summer time")
         << QByteArray("Europe/London") << QDateTime(QDate(2024, 6, 25), QTime(9, 15), Qt::UTC)
-        << true;
+        << true << -1;
     QTest::newRow("mid-Sagittarius, late side")
         << QByteArray("Asia/Kolkata") << QDateTime(QDate(1999, 12, 7), QTime(23, 5), Qt::UTC)
-        << false;
+        << false << -1;
     QTest::newRow("minutes after Capricorn, 2050")
-        << QByteArray("UTC") << QDateTime(QDate(2050, 12, 21), QTime(17, 0), Qt::UTC) << true;
+        << QByteArray("UTC") << QDateTime(QDate(2050, 12, 21), QTime(17, 0), Qt::UTC) << true << -1;
+    // Halfway through a sign the boundary named is the one ahead.
+    QTest::newRow("14\u00B059' Aries, the one behind")
+        << QByteArray("UTC") << QDateTime(QDate(2024, 4, 4), QTime(6, 38), Qt::UTC) << true << 899;
+    QTest::newRow("15\u00B000' Aries, the one ahead")
+        << QByteArray("UTC") << QDateTime(QDate(2024, 4, 4), QTime(7, 3), Qt::UTC) << false << 900;
 }
 
 // Position and distance agree with each other and with the boundary's own moment.
@@ -99,10 +105,12 @@ void TestBirthMoment::readingDistances() {
     QFETCH(QByteArray, zoneId);
     QFETCH(QDateTime, clock);
     QFETCH(bool, boundaryBefore);
+    QFETCH(int, arcInSign);
     const QTimeZone zone(zoneId);
     const auto readings = Astro::readTime(clock.date(), clock.time(), zone);
     QVERIFY(readings && readings->size() == 1);
     const Astro::TimeReading& r = readings->first();
+    QVERIFY(arcInSign < 0 || r.arcMinutesInSign == arcInSign);
     QCOMPARE(r.boundaryBefore, boundaryBefore);
     QCOMPARE(r.sign, int(r.longitude / 30.0) + 1);
     QCOMPARE(r.arcMinutesInSign, int(std::floor((r.longitude - (r.sign - 1) * 30.0) * 60.0)));

@@ -43,7 +43,7 @@ import uuid
 
 TAG_VARIABLE = "SOLVANTA_E2E_DESKTOP"
 WM_VARIABLE = "SOLVANTA_E2E_WM"
-WINDOW_MANAGERS = ("openbox",)
+WINDOW_MANAGERS = ("openbox", "weston")
 APP_TITLE = "Solvanta"
 WINDOW_CAPTION = "Solvanta v1.0"
 SUN_CHANGES_TITLE = "Sun Sign Changes"
@@ -72,7 +72,9 @@ def _find_executable(name, *extra_dirs):
 def missing_tools(window_manager=None):
     """Names of the outside programs this harness needs and cannot find."""
     needed = ["Xvfb", "dbus-daemon", "xdotool", "xclip", "xprop", "xwininfo"]
-    if window_manager:
+    if window_manager == "weston":
+        needed = ["weston", "dbus-daemon"]
+    elif window_manager:
         needed.append(window_manager)
     missing = [tool for tool in needed if not _find_executable(tool)]
     if not _bus_launcher():
@@ -216,6 +218,32 @@ class Desktop:
             }
         )
 
+        if self.window_manager == "weston":
+            self._start_weston(env)
+        else:
+            self._start_x(env)
+
+        with open(self.path("logs", "dbus.log"), "wb") as log:
+            bus = self._spawn(
+                ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                env,
+                stdout=subprocess.PIPE,
+                stderr=log,
+            )
+        self.session_bus = _read_line(bus.stdout.fileno(), 20, "dbus-daemon")
+        env["DBUS_SESSION_BUS_ADDRESS"] = self.session_bus
+
+        with open(self.path("logs", "at-spi.log"), "wb") as log:
+            self._spawn(
+                [_bus_launcher(), "--launch-immediately", "--a11y=1"],
+                env,
+                stdout=log,
+                stderr=log,
+            )
+        self.environment = env
+        return env
+
+    def _start_x(self, env):
         # The X server picks a free display itself and reports its number.
         read_fd, write_fd = os.pipe()
         with open(self.path("logs", "xvfb.log"), "wb") as log:
@@ -247,25 +275,34 @@ class Desktop:
         if self.window_manager == "openbox":
             self._start_openbox(env)
 
-        with open(self.path("logs", "dbus.log"), "wb") as log:
-            bus = self._spawn(
-                ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                env,
-                stdout=subprocess.PIPE,
-                stderr=log,
-            )
-        self.session_bus = _read_line(bus.stdout.fileno(), 20, "dbus-daemon")
-        env["DBUS_SESSION_BUS_ADDRESS"] = self.session_bus
-
-        with open(self.path("logs", "at-spi.log"), "wb") as log:
-            self._spawn(
-                [_bus_launcher(), "--launch-immediately", "--a11y=1"],
+    def _start_weston(self, env):
+        """A headless Wayland compositor instead of an X server: the program runs
+        as a Wayland client (QT_QPA_PLATFORM=wayland) and sees no X display."""
+        socket = "wayland-solvanta"
+        with open(self.path("logs", "weston.log"), "wb") as log:
+            weston = self._spawn(
+                [
+                    "weston",
+                    "--backend=headless-backend.so",
+                    f"--socket={socket}",
+                    "--idle-time=0",
+                    "--width=1280",
+                    "--height=1024",
+                ],
                 env,
                 stdout=log,
                 stderr=log,
             )
-        self.environment = env
-        return env
+
+        def listening():
+            if weston.poll() is not None:
+                raise Failure(f"weston ended with status {weston.returncode}")
+            return os.path.exists(os.path.join(env["XDG_RUNTIME_DIR"], socket))
+
+        wait_for(listening, "weston to listen", 20)
+        env["WAYLAND_DISPLAY"] = socket
+        env["QT_QPA_PLATFORM"] = "wayland"
+        env[WM_VARIABLE] = "weston"
 
     def _start_openbox(self, env):
         config = self.path("config", "openbox-rc.xml")

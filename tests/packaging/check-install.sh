@@ -29,6 +29,8 @@ expected=(
   "$metainfo"
   share/icons/hicolor/scalable/apps/solvanta.svg
   share/doc/solvanta/copyright
+  share/doc/solvanta/changelog.gz
+  share/man/man1/solvanta.1.gz
 )
 for s in "${sizes[@]}"; do
   expected+=("share/icons/hicolor/${s}x${s}/apps/solvanta.png")

@@ -96,6 +96,8 @@ expected=(
   ./usr/share/metainfo/example.solvanta.Solvanta.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/solvanta.svg
   ./usr/share/doc/solvanta/copyright
+  ./usr/share/doc/solvanta/changelog.gz
+  ./usr/share/man/man1/solvanta.1.gz
 )
 for s in 16 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${s}x${s}/apps/solvanta.png")
@@ -136,6 +138,33 @@ for lib in $(readelf -d "$program" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p
     fail "$lib comes from $(tr '\n' ' ' <<<"$owners"), which the package does not depend on"
   fi
 done
+
+# --- Debian's checker: no error, no warning ---------------------------------------
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1
+  status=$?
+  sed 's/^/lintian: /' "$tmp/lintian.log"
+  if [ $status -eq 0 ]; then
+    echo "ok: lintian reports no error and no warning"
+  else
+    fail "lintian (status $status)"
+  fi
+else
+  fail "lintian is not installed (scripts/install-deps.sh)"
+fi
+
+# The manual page reads as a page, with every option of --help.
+page=$root/usr/share/man/man1/solvanta.1.gz
+if [ -f "$page" ]; then
+  MANWIDTH=80 man -l "$page" >"$tmp/manpage.txt" 2>"$tmp/man.log" || fail "man -l: $(cat "$tmp/man.log")"
+  for option in $("$program" --help | grep -oE '^ +(-[a-z], )?--[a-z-]+' | grep -oE -- '--[a-z-]+'); do
+    grep -qF -- "$option" "$tmp/manpage.txt" || fail "the manual page does not name $option"
+  done
+  for section in 'EXIT STATUS' FILES; do
+    grep -q "^$section" "$tmp/manpage.txt" || fail "the manual page has no $section"
+  done
+  echo "ok: the manual page names every option of --help"
+fi
 
 # --- start the packaged program -----------------------------------------------
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$tmp/display" 2>"$tmp/xvfb.log" &

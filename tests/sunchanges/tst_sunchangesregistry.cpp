@@ -44,6 +44,7 @@ private slots:
     void opensOnTheSearchedDateFromTheResultWindow();
     void oneWindowMovesToTheNewDate();
     void closingItChangesNothingElse();
+    void openedAgainItKeepsItsChoices();
     void everyWayOutClosesIt_data();
     void everyWayOutClosesIt();
 
@@ -182,12 +183,40 @@ void TestSunChangesRegistry::closingItChangesNothingElse() {
     QVERIFY(m_windows->inputWindow().isVisible());
     QVERIFY(!m_windows->loadedExitScreen());
     QVERIFY(m_ends.isEmpty());
-    // It opens again, as new.
+    // It opens again.
     QVERIFY(openFrom(&m_windows->inputWindow()));
     child<QAbstractButton>(m_windows->loadedSunChangesWindow(), "cmdClose")->click();
     settle();
     QVERIFY(!m_windows->loadedSunChangesWindow());
     QVERIFY(m_ends.isEmpty());
+}
+
+// Closed and opened again while the program runs, the window has the zone, date and
+// time it had; a date chosen anew in the input window wins. Nothing is stored.
+void TestSunChangesRegistry::openedAgainItKeepsItsChoices() {
+    fillIn(21, 3, 1966);
+    SunChangesWindow* sun = openFrom(&m_windows->inputWindow());
+    QVERIFY(sun);
+    const QMap<QString, QString> settings = m_platform->settings;
+    QVERIFY(sun->chooseZone("Asia/Tokyo"));
+    sun->showDate(QDate(1966, 7, 4));
+    child<QLineEdit>(sun, "txtTime")->setText("08:15");
+    QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Escape);
+    settle();
+    sun = openFrom(&m_windows->inputWindow());
+    QVERIFY(sun);
+    QCOMPARE(sun->zone().id(), QByteArray("Asia/Tokyo"));
+    QCOMPARE(sun->chosenDate(), QDate(1966, 7, 4));
+    QCOMPARE(child<QLineEdit>(sun, "txtTime")->text(), QStringLiteral("08:15"));
+
+    child<QAbstractButton>(sun, "cmdClose")->click();
+    settle();
+    fillIn(2, 2, 1980);
+    sun = openFrom(&m_windows->inputWindow());
+    QCOMPARE(sun->chosenDate(), QDate(1980, 2, 2));
+    QCOMPARE(sun->zone().id(), QByteArray("Asia/Tokyo"));
+    QCOMPARE(m_platform->settings, settings);
+    QCOMPARE(m_platform->flushCount, 0);
 }
 
 void TestSunChangesRegistry::everyWayOutClosesIt_data() {

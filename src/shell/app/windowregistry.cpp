@@ -93,6 +93,9 @@ SunChangesWindow& WindowRegistry::sunChangesWindow() {
         m_sunChanges = new SunChangesWindow(m_platform);
         m_sunChanges->setAttribute(Qt::WA_DeleteOnClose);
         m_sunChanges->setAttribute(Qt::WA_QuitOnClose, false);
+        SunChangesWindow* window = m_sunChanges;
+        connect(window, &SunChangesWindow::closing, this,
+                [this, window] { m_sunChoices = window->choices(); });
     }
     return *m_sunChanges;
 }
@@ -128,8 +131,19 @@ void WindowRegistry::showSunChanges(bool fromResult) {
     if (m_ended)
         return;
     const BirthInput input = fromResult ? m_searched : inputWindow().birthInput();
+    const QDate start = SunChangesWindow::startDate(input, m_platform.today());
+    const bool reopened = !m_sunChanges && m_sunChoices;
     SunChangesWindow& window = sunChangesWindow();
-    window.showDate(SunChangesWindow::startDate(input, m_platform.today()));
+    if (reopened) {
+        SunChangesWindow::Choices kept = *m_sunChoices;
+        // A date chosen anew where it was opened from wins over the one kept.
+        if (start != m_sunOpenedOn)
+            kept.date = start;
+        window.restore(kept);
+    } else {
+        window.showDate(start);
+    }
+    m_sunOpenedOn = start;
     showActive(window);
 }
 

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "search.h"
+#include "sunchangeswindow.h"
 
 #include <QObject>
 #include <QPointer>
 
+#include <QDate>
+
 #include <functional>
+#include <optional>
 
 class AboutBox;
 class ExitScreen;
 class InputWindow;
 class Platform;
 class ResultWindow;
-class SunChangesWindow;
 
 // Owns the program's windows. Each exists at most once: it is created on first use
 // (which runs its set-up), lives while hidden and is destroyed when unloaded. The
@@ -53,6 +56,8 @@ public:
     // Sun > "Exact Sign Changes...": the "Sun Sign Changes" window in front, active,
     // on the date chosen in the input window (`fromResult` false) or the date of the
     // search the result window shows. One window: asked again, it moves to the date.
+    // Closed and opened again, it has the zone, date and time of birth it had when
+    // closed (kept in memory only), unless a new date was chosen meanwhile.
     void showSunChanges(bool fromResult);
 
     // Unloads every window (their unload handlers run), flushes the settings and
@@ -76,6 +81,10 @@ private:
     QPointer<ResultWindow> m_result;
     QPointer<ExitScreen> m_exit;
     QPointer<SunChangesWindow> m_sunChanges;
+    // What the "Sun Sign Changes" window held when last closed, and the date it was
+    // last opened on.
+    std::optional<SunChangesWindow::Choices> m_sunChoices;
+    QDate m_sunOpenedOn;
     // The input of the search whose result the result window shows.
     BirthInput m_searched;
     bool m_ended = false;

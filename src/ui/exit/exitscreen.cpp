@@ -17,17 +17,6 @@
 
 namespace {
 
-const QColor kWhite{255, 255, 255};
-const QColor kBlack{0, 0, 0};
-
-void setColours(QWidget* widget, const QColor& background, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 bool fits(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
         return label->heightForWidth(label->width()) <= label->height();
@@ -76,7 +65,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     setWindowTitle(kWindowCaption);
     // Stays above other programs' windows. It appears as an ordinary window that
     // takes the keyboard, with "E&xit" holding the focus.
-    setColours(this, kWhite, kBlack);
+    Look::applyScheme(this, Look::Scheme::Plain);
     setFont(Look::verdana(8.25));
 
     m_ui->Picture1->setPixmap(Look::programIcon().pixmap(32, 32));
@@ -96,7 +85,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
 
     // The two navy frames: white bold captions, their contents in their own fonts.
     for (QGroupBox* frame : {m_ui->Frame2, m_ui->Frame6}) {
-        setColours(frame, Look::kNavy, kWhite);
+        Look::applyScheme(frame, Look::Scheme::Navy);
         frame->setFont(Look::verdana(9.75, true));
     }
     const struct {

@@ -7,7 +7,6 @@
 #include "platform.h"
 #include "texts.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -69,9 +68,7 @@ void InputWindow::applyLook() {
 
     m_ui->Label61->setFont(Look::verdana(9, true, true));
 
-    QPalette slogan = m_ui->Label2->palette();
-    slogan.setColor(QPalette::WindowText, Look::kLavender);
-    m_ui->Label2->setPalette(slogan);
+    Look::setWindowTextColour(m_ui->Label2, Look::kLavender);
     m_ui->Label2->setFont(Look::verdana(9, true));
 
     // Frame captions are bold; everything inside the frames sets its own face.
@@ -92,17 +89,8 @@ void InputWindow::applyLook() {
         offer->setAutoFillBackground(true);
     }
 
-    // The menu bar keeps the desktop's own colours, as the menus it opens do.
-    QPalette bar = menuBar()->palette();
-    const QPalette desktop = QApplication::palette(menuBar());
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            bar.setColor(g, r, desktop.color(g, r));
-        }
-    }
-    menuBar()->setPalette(bar);
+    // The menu bar has the colours of the menus it opens.
+    menuBar()->setPalette(Look::palette(Look::Scheme::System));
 
     QPalette exitFace = m_ui->cmdExit->palette();
     exitFace.setColor(QPalette::Button, Look::kLightBlue);

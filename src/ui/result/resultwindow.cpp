@@ -9,7 +9,6 @@
 #include "ui_resultwindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmapCache>
@@ -146,10 +145,8 @@ void ResultWindow::collectPanels() {
 void ResultWindow::applyLook() {
     Look::applyIndigoPalette(this);
     setFont(Look::verdana(8.25));
-    // The menu bar keeps the desktop's colours, like the menus it opens.
-    QPalette desktop = QGuiApplication::palette();
-    desktop.setResolveMask(~QPalette::ResolveMask(0)); // every role set, none inherited
-    menuBar()->setPalette(desktop);
+    // The menu bar has the colours of the menus it opens.
+    menuBar()->setPalette(Look::palette(Look::Scheme::System));
 
     m_ui->Label61->setFont(Look::verdana(9, true, true));
     m_ui->cmdBack->setFont(Look::verdana(8.25, true));
@@ -158,30 +155,18 @@ void ResultWindow::applyLook() {
         offer->setAutoFillBackground(true);
     }
 
-    // Tabs: dark indigo text on the desktop's button colour; anything disabled in
-    // them is written in the desktop's grey.
-    const QColor buttonFace = desktop.color(QPalette::Active, QPalette::Button);
-    const QColor greyed = desktop.color(QPalette::Disabled, QPalette::ButtonText);
-    QPalette tabPalette = m_ui->SSTab1->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
-        tabPalette.setColor(role, buttonFace);
+    // Tabs: dark indigo text on the button face.
+    QPalette tabPalette = Look::palette(Look::Scheme::System);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
         tabPalette.setColor(QPalette::Active, role, Look::kIndigo);
         tabPalette.setColor(QPalette::Inactive, role, Look::kIndigo);
-        tabPalette.setColor(QPalette::Disabled, role, greyed);
     }
     m_ui->SSTab1->setPalette(tabPalette);
     for (int tab = 0; tab < m_ui->SSTab1->count(); ++tab)
         m_ui->SSTab1->widget(tab)->setAutoFillBackground(true);
 
-    QPalette framePalette = tabPalette;
-    framePalette.setColor(QPalette::Window, Look::kCream);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-        framePalette.setColor(role, Look::kIndigo);
-
-    QPalette areaPalette = framePalette;
-    areaPalette.setColor(QPalette::Base, Look::kIndigo);
-    areaPalette.setColor(QPalette::Text, Look::kCream);
+    const QPalette framePalette = Look::palette(Look::Scheme::Panel);
+    const QPalette areaPalette = Look::palette(Look::Scheme::Area);
 
     for (Panel& panel : m_panels) {
         panel.frame->setPalette(framePalette);

@@ -16,12 +16,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmapCache>
 #include <QRegularExpression>
-#include <QShortcut>
 #include <QStringListModel>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -111,7 +112,7 @@ QString unreadableTimeText(const QString& text) {
 } // namespace
 
 SunChangesWindow::SunChangesWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::SunChangesWindow>()), m_platform(platform) {
+    : QDialog(parent), m_ui(std::make_unique<Ui::SunChangesWindow>()), m_platform(platform) {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -191,8 +192,13 @@ void SunChangesWindow::applyLook() {
     table->setMinimumWidth(kTableWidth);
     table->setFixedHeight(header->sizeHint().height() + rowHeight * Astro::kSignCount +
                           2 * kFrameWidth);
-    m_ui->txtReading->setFixedHeight(QFontMetrics(m_ui->txtReading->font()).lineSpacing() * 4 +
-                                     2 * kFrameWidth + 8);
+    // Four lines (the longest reading, a time the clocks showed twice) fit without a
+    // scroll bar: the box only scrolls for a last line it cannot show in full, so it
+    // has a pixel more than the lines and the document's margins.
+    PlainTextBox* reading = m_ui->txtReading;
+    reading->setFixedHeight(QFontMetrics(reading->font()).lineSpacing() * 4 +
+                            int(std::ceil(2 * reading->document()->documentMargin())) +
+                            2 * kFrameWidth + 1);
 
     // A frame that shows which of the large controls has the keyboard: indigo like the
     // window around it, or the focus blue (see eventFilter). Only the colour changes.
@@ -203,6 +209,8 @@ void SunChangesWindow::applyLook() {
         frame->installEventFilter(this);
     }
     m_ui->txtTime->installEventFilter(this);
+    for (QComboBox* box : {m_ui->cboYear, m_ui->cboDay, m_ui->cboMonth})
+        box->installEventFilter(this);
     m_ui->cboZone->lineEdit()->installEventFilter(this);
     // Whatever is pasted stays whole; a name that is no zone is refused as a whole.
     m_ui->cboZone->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
@@ -263,8 +271,6 @@ void SunChangesWindow::connectCommands() {
     connect(m_ui->txtTime, &QLineEdit::returnPressed, this, [this] { showReading(Asked::Yes); });
     connect(m_ui->cmdShow, &QPushButton::clicked, this, [this] { showReading(Asked::Yes); });
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 QDate SunChangesWindow::startDate(const BirthInput& input, QDate today) {
@@ -295,6 +301,17 @@ void SunChangesWindow::showDate(QDate date) {
         fillTable();
         showReading(Asked::No);
     }
+}
+
+SunChangesWindow::Choices SunChangesWindow::choices() const {
+    return Choices{chosenDate(), m_zone.id(), m_ui->txtTime->text()};
+}
+
+void SunChangesWindow::restore(const Choices& choices) {
+    chooseZone(choices.zoneId);
+    m_ui->txtTime->setText(choices.time);
+    m_timeAsked = choices.time;
+    showDate(choices.date);
 }
 
 QDate SunChangesWindow::chosenDate() const {
@@ -409,17 +426,45 @@ void SunChangesWindow::fillTable() {
     const int year = Astro::kFirstYear + m_ui->cboYear->currentIndex();
     const QList<Astro::SignChange> changes = Astro::signChangesInYear(year, m_zone);
     QTableWidget* table = m_ui->tblChanges;
+    // A screen reader names each row by its sign, says the date in words and which
+    // zone the times are in.
+    table->setAccessibleDescription(
+        QStringLiteral("Local times in %1").arg(QString::fromLatin1(m_zone.id())));
+    QStringList rowNames;
     for (int row = 0; row < Astro::kSignCount; ++row) {
         QStringList cells(4);
+        QString spokenDate;
         if (row < changes.size()) {
             const Astro::SignChange& change = changes.at(row);
             // To the nearest minute, as the published tables and the reading below.
             const Astro::ClockReading clock = Astro::clockReading(change.utc, m_zone);
             cells = {Astro::signName(change.sign), clock.date.toString(Qt::ISODate), clock.time,
                      QStringLiteral("UTC") + Astro::offsetText(clock.offsetSeconds)};
+            spokenDate = QLocale::c().toString(clock.date, QStringLiteral("d MMMM yyyy"));
         }
+        rowNames << cells.at(0);
         for (int column = 0; column < 4; ++column)
             table->item(row, column)->setText(cells.at(column));
+        table->item(row, 1)->setData(Qt::AccessibleTextRole, spokenDate);
+    }
+    table->setVerticalHeaderLabels(rowNames);
+}
+
+void SunChangesWindow::highlightSign(int sign) {
+    QTableWidget* table = m_ui->tblChanges;
+    const QString name = Astro::signName(sign);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const bool lit = !name.isEmpty() && table->item(row, 0)->text() == name;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            QTableWidgetItem* cell = table->item(row, column);
+            cell->setBackground(lit ? QBrush(Look::kLavender) : QBrush());
+            QFont font = table->font();
+            font.setBold(lit);
+            cell->setFont(font);
+        }
+        table->item(row, 0)->setData(Qt::AccessibleDescriptionRole,
+                                     lit ? QStringLiteral("The Sun's sign at the birth")
+                                         : QString());
     }
 }
 
@@ -431,10 +476,13 @@ void SunChangesWindow::showReading(Asked asked) {
     const TimeEntry entry = readTimeBox(text);
     QString reading;
     bool refuse = false;
+    int sign = 0;
     switch (entry.kind) {
     case TimeEntry::Kind::Empty:
-        if (const std::optional<Astro::DayReading> day = Astro::readDay(date, m_zone))
+        if (const std::optional<Astro::DayReading> day = Astro::readDay(date, m_zone)) {
             reading = Astro::dayText(*day, m_zone);
+            sign = day->changed ? day->signEntered : day->sign;
+        }
         break;
     case TimeEntry::Kind::Unreadable:
         reading = unreadableTimeText(text);
@@ -444,9 +492,14 @@ void SunChangesWindow::showReading(Asked asked) {
         if (const auto readings = Astro::readTime(date, entry.time, m_zone)) {
             reading = Astro::timeText(date, entry.time, m_zone, *readings);
             refuse = readings->isEmpty();
+            if (!refuse) {
+                const Astro::TimeReading& first = readings->first();
+                sign = first.changeInMinute ? first.changeInMinute->sign : first.sign;
+            }
         }
         break;
     }
+    highlightSign(sign);
     m_ui->txtReading->setPlainText(reading);
     if (refuse && asked == Asked::Yes)
         m_platform.notify(reading, this);
@@ -457,7 +510,34 @@ void SunChangesWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void SunChangesWindow::keyPressEvent(QKeyEvent* event) {
+    // Only keys no control took arrive here: an open list takes its own Escape and
+    // Enter.
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        // Enter belongs to the control that has it (see eventFilter): it never presses
+        // a button the focus is not on.
+        event->accept();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_ui->cboYear || watched == m_ui->cboDay || watched == m_ui->cboMonth)) {
+        // Enter in a date box asks for the reading, as in the time box.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            showReading(Asked::Yes);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const bool in = event->type() == QEvent::FocusIn;
         if (watched == m_ui->tblChanges || watched == m_ui->txtReading) {
@@ -475,5 +555,5 @@ bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
                 zoneTyped(Asked::Yes);
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }

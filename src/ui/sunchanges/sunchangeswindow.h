@@ -5,8 +5,9 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDialog>
+#include <QString>
 #include <QTimeZone>
-#include <QWidget>
 
 #include <memory>
 #include <optional>
@@ -34,9 +35,12 @@ class SunChangesWindow;
 //   taken when the user asks for it ("Show", Enter in the box) or leaves the box
 //   after changing it; only then is a time that cannot be read, or one that the
 //   clocks skipped, answered with a message. Changing year, zone, day or month
-//   redraws the reading without messages.
+//   redraws the reading without messages; Enter in the year, day or month box asks
+//   for it as "Show" does. The table's row of the sign the Sun was in is highlighted.
+// - A non-modal dialog: Escape closes an open list first, the window only when no
+//   list is open.
 // - Messages go through the platform and belong to this window.
-class SunChangesWindow : public QWidget {
+class SunChangesWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -61,12 +65,23 @@ public:
     // offered).
     static QDate startDate(const BirthInput& input, QDate today);
 
+    // What the user chose, to be given back to the window when it is opened again.
+    struct Choices {
+        QDate date;
+        QByteArray zoneId;
+        QString time;
+    };
+    Choices choices() const;
+    // Puts the choices back, the time of birth read without messages.
+    void restore(const Choices& choices);
+
 signals:
     // The window is being closed (its close box, "Close", Escape or any close()).
     void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -87,6 +102,7 @@ private:
     void offerZones(const Astro::ZoneMatch& match);
     void fillTable();
     void showReading(Asked asked);
+    void highlightSign(int sign);
 
     std::unique_ptr<Ui::SunChangesWindow> m_ui;
     Platform& m_platform;
