@@ -604,7 +604,8 @@ void TestSunChangesWindow::tableIsReadOnly() {
 void TestSunChangesWindow::windowsShareOnePalette() {
     const auto keys = [](QWidget* window) {
         QList<qint64> found;
-        for (const char* name : {"cboYear", "cboZone", "cmdShow", "cmdClose"})
+        for (const char* name :
+             {"cboYear", "cboZone", "cmdShow", "cmdClose", "tblChanges", "txtReading"})
             found << child<QWidget>(window, name)->palette().cacheKey();
         return found;
     };
@@ -615,6 +616,11 @@ void TestSunChangesWindow::windowsShareOnePalette() {
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QCOMPARE(keys(m_window), first);
     QCOMPARE(m_window->palette().color(QPalette::Window), Look::kIndigo);
+    // The frames are indigo, and blue while they have the keyboard.
+    auto* table = child<QWidget>(m_window, "tblChanges");
+    QCOMPARE(table->palette().color(table->foregroundRole()), Look::kIndigo);
+    table->setFocus();
+    QCOMPARE(table->palette().color(table->foregroundRole()), Look::kFocusBlue);
 }
 
 QTEST_MAIN(TestSunChangesWindow)

@@ -30,6 +30,20 @@ namespace {
 constexpr int kFrameWidth = 2;
 constexpr int kTableWidth = 470;
 
+// The frame of the table or the reading: indigo, the text colour of the palette all
+// these windows share, or the focus blue, in a palette of its own while the frame has
+// the keyboard. (A palette of its own at every opening would leave the style pictures
+// keyed by it, which are never drawn again.)
+void colourFrame(QFrame* frame, bool focused) {
+    if (focused) {
+        Look::setWindowTextColour(frame, Look::kFocusBlue);
+        frame->setForegroundRole(QPalette::WindowText);
+    } else {
+        frame->setPalette(QPalette());
+        frame->setForegroundRole(QPalette::Text);
+    }
+}
+
 // What the time box holds: nothing, a time of day, or text that is no time.
 struct TimeEntry {
     enum class Kind { Empty, Time, Unreadable } kind = Kind::Empty;
@@ -205,7 +219,7 @@ void SunChangesWindow::applyLook() {
     for (QFrame* frame : std::initializer_list<QFrame*>{table, m_ui->txtReading}) {
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
         frame->setLineWidth(kFrameWidth);
-        Look::setWindowTextColour(frame, Look::kIndigo);
+        colourFrame(frame, false);
         frame->installEventFilter(this);
     }
     m_ui->txtTime->installEventFilter(this);
@@ -541,8 +555,7 @@ bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const bool in = event->type() == QEvent::FocusIn;
         if (watched == m_ui->tblChanges || watched == m_ui->txtReading) {
-            Look::setWindowTextColour(static_cast<QFrame*>(watched),
-                                      in ? Look::kFocusBlue : Look::kIndigo);
+            colourFrame(static_cast<QFrame*>(watched), in);
         } else if (!in) {
             // Leaving a box for another control counts as asking; the window losing
             // the keyboard to another window or a menu does not.
