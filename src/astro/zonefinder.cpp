@@ -67,10 +67,14 @@ Database loadDatabase() {
         const QList<QByteArray> lines = list.read(kLongestList).split('\n');
         for (const QByteArray& line : lines) {
             const QList<QByteArray> fields = line.simplified().split(' ');
-            if (fields.size() >= 2 && fields.at(0) == "Z" && isZoneFile(fields.at(1))) {
+            // "Factory" is a stand-in of the database's, no place's zone.
+            if (fields.size() >= 2 && fields.at(0) == "Z" && fields.at(1) != "Factory" &&
+                isZoneFile(fields.at(1))) {
                 const QString key = folded(QString::fromLatin1(fields.at(1)));
-                if (!db.zones.contains(key))
+                if (!db.zones.contains(key)) {
                     db.zones.insert(key, {fields.at(1), fields.at(1)});
+                    db.offered.append(fields.at(1));
+                }
             } else if (fields.size() >= 3 && fields.at(0) == "L" && isZoneFile(fields.at(2))) {
                 links.append({fields.at(1), fields.at(2)});
             }

@@ -28,8 +28,8 @@ struct ZoneMatch {
 // One zone found is Exact; more than one is Several; nothing is None.
 ZoneMatch findZone(const QString& typed);
 
-// The zones a list offers, sorted: the database's current zones and whole-hour and
-// common UTC offsets. Read once per run (reading them is the slow part).
+// The zones a list offers, sorted: the database's current zones (Etc/GMT+5 and EST
+// among them) and common UTC offsets. Read once per run (reading them is the slow part).
 const QList<QByteArray>& offeredZoneIds();
 
 // The system's zone when it is one the finder knows (from TZ or the system's setting),
