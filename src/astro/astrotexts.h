@@ -45,7 +45,7 @@ ClockReading clockReading(const QDateTime& utc, const QTimeZone& zone);
 QString localMinuteText(const QDateTime& utc, const QTimeZone& zone);
 
 // One line of the command line's listing: "Aries<TAB>1966-03-21T01:53:05+00:00"; in UTC
-// ("1900-01-20T12:33:27Z") where the zone's offset then had seconds, which ISO 8601 lacks.
+// ("1900-01-20T11:32:25Z") where the zone's offset then had seconds, which ISO 8601 lacks.
 QString commandLineLine(const SignChange& change, const QTimeZone& zone);
 
 // The twelve lines for a year in a zone (nothing for an unsupported year or zone).

@@ -278,11 +278,10 @@ private slots:
         QStringList words = arguments.isEmpty() ? QStringList() : arguments.split(' ');
         QString zone = QStringLiteral("Asia/Tokyo"); // the system's zone
         QString redirect;
-        while (!words.isEmpty() &&
-               (words.first().startsWith("TZ=") || words.first().startsWith('>'))) {
-            const QString word = words.takeFirst();
-            (word.startsWith('>') ? redirect : zone) = word.startsWith('>') ? word : word.mid(3);
-        }
+        for (; !words.isEmpty() && words.first().startsWith("TZ="); words.removeFirst())
+            zone = words.first().mid(3);
+        for (; !words.isEmpty() && words.first().startsWith('>'); words.removeFirst())
+            redirect = words.first();
         const Run run = runProgram(words, zone, redirect);
         QCOMPARE(run.status, status);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));

@@ -100,7 +100,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Print the moments the Sun entered each sign in <year> (%1 to %2), "
                        "one per line: the sign, a tab, the moment to the second in ISO 8601 "
                        "with the zone's UTC offset then (1966-03-21T02:52:53+01:00), or in "
-                       "UTC (1900-01-20T12:33:27Z) where that offset had seconds.")
+                       "UTC (1900-01-20T11:32:25Z) where that offset had seconds.")
             .arg(Astro::kFirstYear)
             .arg(Astro::kLastYear),
         QStringLiteral("year"));
