@@ -279,6 +279,12 @@ void TestSunChangesWindow::partOfANameWithEnter() {
         QTRY_VERIFY(popup->isVisible());
         QCOMPARE(zones->completer()->completionModel()->rowCount(), 2);
         QCOMPARE(reading(), said);
+        // Escape puts the list away, not the window; Enter opens it again.
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QVERIFY(!popup->isVisible());
+        QVERIFY(m_window->isVisible());
+        QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+        QTRY_VERIFY(popup->isVisible());
         QTest::keyClick(popup, Qt::Key_Down);
         QTest::keyClick(popup, Qt::Key_Return);
     }

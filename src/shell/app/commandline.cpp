@@ -29,10 +29,9 @@ const char* const kProgram = "solvanta";
 
 // The parser writes its help from the running application's arguments; when
 // there is none yet, one lives just long enough to write it.
-QString helpText(const QCommandLineParser& parser, const QStringList& arguments) {
+QString helpText(const QCommandLineParser& parser) {
     if (QCoreApplication::instance())
         return parser.helpText();
-    Q_UNUSED(arguments);
     static char name[] = "solvanta";
     static char* argv[] = {name, nullptr};
     static int argc = 1;
@@ -137,7 +136,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return refuse(parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLine::Action::ShowHelp, helpText(parser, arguments)};
+        return {CommandLine::Action::ShowHelp, helpText(parser)};
     if (parser.isSet(version))
         return {CommandLine::Action::ShowVersion,
                 QStringLiteral("Solvanta %1\n").arg(QStringLiteral(SOLVANTA_VERSION))};
