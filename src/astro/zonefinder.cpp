@@ -155,13 +155,13 @@ ZoneMatch fromZones(QList<QByteArray> zones) {
 QString guardZoneEnvironment() {
     static const QString setAside = [] {
         qunsetenv("TZDIR"); // zone files come from the system's folder only
-        const bool hadZone = qEnvironmentVariableIsSet("TZ");
-        const QByteArray given = qgetenv("TZ");
-        if (hadZone)
-            qputenv("TZ", "UTC");
-        const Database& db = database();
-        if (!hadZone)
+        // Without TZ the toolkit reads the system's setting; the list is read when first
+        // needed (a few milliseconds, which a start of the program need not wait for).
+        if (!qEnvironmentVariableIsSet("TZ"))
             return QString();
+        const QByteArray given = qgetenv("TZ");
+        qputenv("TZ", "UTC");
+        const Database& db = database();
         QByteArray name = given.startsWith(':') ? given.mid(1) : given;
         if (name == "/etc/localtime") {
             qunsetenv("TZ"); // the system's setting, which the toolkit reads itself
