@@ -311,3 +311,31 @@ sleep 0.4
 sun_picture "$sun" 1990 July 21 Europe/Berlin 10:00 sun-picture-scale-2.png
 kill "$app" 2>/dev/null || true
 stop
+
+# --- Under openbox: the zone box of "Sun Sign Changes" with part of a name that
+# several zones have ("pago"), after Enter: their list stays open and the reading
+# says how many match ---
+start openbox
+input=$(new_window "")
+xdotool key alt+s
+sleep 0.3
+xdotool key e
+sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
+sleep 0.4
+xdotool key alt+z ctrl+a
+xdotool type --delay 20 'pago'
+sleep 0.3
+xdotool key Return
+sleep 0.5
+shoot_area "$sun" sun-zone-several.png
+xdotool key Escape
+sleep 0.3
+xdotool windowactivate --sync "$sun" 2>/dev/null && xdotool key Escape && sleep 0.3
+xdotool windowactivate --sync "$input"
+xdotool key alt+f
+sleep 0.3
+before=$(visible)
+xdotool key x
+exitscreen=$(new_window "$before")
+xdotool key alt+x
+stop

@@ -6,7 +6,10 @@
 // with the new birth (and the reading, the sentence and everything else redrawn with it).
 // Prints each figure in ms.
 //
-//   bench_sunwindow [--reps N]      (needs a display: Xvfb or the offscreen platform)
+// With --memory, also the resident memory after the first opening and after the rest
+// (what opening and closing the window keeps).
+//
+//   bench_sunwindow [--reps N] [--memory]   (needs a display: Xvfb or the offscreen platform)
 #include "fakeplatform.h"
 #include "inputwindow.h"
 #include "startup.h"
@@ -20,6 +23,8 @@
 #include <QElapsedTimer>
 #include <QTableWidget>
 #include <QTest>
+
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -38,6 +43,18 @@ public:
     }
 };
 
+// The process's resident memory in KiB, from /proc.
+long residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLong();
+    }
+    return -1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -46,6 +63,8 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (const qsizetype at = args.indexOf(QStringLiteral("--reps")); at > 0 && at + 1 < args.size())
         reps = std::max(1, args.at(at + 1).toInt());
+    const bool memory = args.contains(QStringLiteral("--memory"));
+    long afterFirst = 0;
 
     FakePlatform platform;
     WindowRegistry windows(platform, [](int) {});
@@ -74,6 +93,15 @@ int main(int argc, char** argv) {
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
+        if (rep == 0)
+            afterFirst = residentKiB();
+    }
+    if (memory) {
+        const long afterAll = residentKiB();
+        std::printf("resident after the first opening: %ld KiB, after %d more: %ld KiB "
+                    "(%+ld KiB, %.2f KiB a cycle)\n",
+                    afterFirst, reps, afterAll, afterAll - afterFirst,
+                    double(afterAll - afterFirst) / reps);
     }
     std::sort(times.begin(), times.end());
     std::printf("later openings: median %.1f ms, max %.1f ms (%d)\n", times[times.size() / 2],

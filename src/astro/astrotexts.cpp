@@ -1,9 +1,11 @@
 #include "astrotexts.h"
 
 #include "timescales.h"
+#include "zonefinder.h"
 
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -186,6 +188,12 @@ QString offsetText(int offsetSeconds) {
 
 QString isoMoment(const QDateTime& utc, const QTimeZone& zone) {
     const LocalMoment local = localMoment(utc, zone);
+    // ISO 8601 offsets have no seconds: where the zone's had (local mean time), the
+    // moment is given in UTC instead.
+    if (local.offsetSeconds % 60 != 0)
+        return utcAt(roundedToSecond(utc.toMSecsSinceEpoch()))
+                   .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+               QLatin1Char('Z');
     return local.clock.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
            offsetText(local.offsetSeconds);
 }
@@ -219,28 +227,48 @@ QStringList commandLineLines(int year, const QTimeZone& zone) {
     return lines;
 }
 
+QString quotedArgument(const QString& argument) {
+    constexpr qsizetype kLongest = 60;
+    if (argument.size() <= kLongest)
+        return QLatin1Char('"') + argument + QLatin1Char('"');
+    return QLatin1Char('"') + argument.left(kLongest) + QStringLiteral("\"...");
+}
+
 std::optional<QString> yearArgumentError(const QString& argument) {
+    // Built by joining, never by substituting into text that holds the argument: an
+    // argument such as "%2" is quoted as given.
+    const QString range =
+        QString::number(kFirstYear) + QStringLiteral(" to ") + QString::number(kLastYear);
     bool ok = false;
     const int year = argument.trimmed().toInt(&ok);
     if (!ok)
-        return QStringLiteral("Not a year: \"%1\" (give a year from %2 to %3).")
-            .arg(argument)
-            .arg(kFirstYear)
-            .arg(kLastYear);
+        return QStringLiteral("Not a year: ") + quotedArgument(argument) +
+               QStringLiteral(" (give a year from ") + range + QStringLiteral(").");
     if (!isSupportedYear(year))
-        return QStringLiteral("Year %1 is outside the years covered, %2 to %3.")
-            .arg(year)
-            .arg(kFirstYear)
-            .arg(kLastYear);
+        return QStringLiteral("Year ") + QString::number(year) +
+               QStringLiteral(" is outside the years covered, ") + range + QLatin1Char('.');
     return std::nullopt;
 }
 
 std::optional<QString> zoneArgumentError(const QString& argument) {
-    if (!argument.isEmpty() && QTimeZone(argument.toUtf8()).isValid())
+    constexpr qsizetype kNamed = 5;
+    const ZoneMatch match = findZone(argument);
+    if (match.kind == ZoneMatch::Kind::Exact)
         return std::nullopt;
-    return QStringLiteral(
-               "Unknown time zone: \"%1\" (give a time zone name such as Europe/London).")
-        .arg(argument);
+    if (match.kind == ZoneMatch::Kind::None)
+        return QStringLiteral("Unknown time zone: ") + quotedArgument(argument) +
+               QStringLiteral(" (give a zone's name such as Europe/London, a country, or an "
+                              "offset such as UTC+05:30).");
+    QStringList named;
+    for (const QByteArray& id : match.candidates.first(std::min(kNamed, match.candidates.size())))
+        named.append(QString::fromLatin1(id));
+    QString list = named.join(QStringLiteral(", "));
+    if (match.candidates.size() > kNamed)
+        list += QStringLiteral(" and ") + QString::number(match.candidates.size() - kNamed) +
+                QStringLiteral(" more");
+    return QString::number(match.candidates.size()) + QStringLiteral(" time zones match ") +
+           quotedArgument(argument) + QStringLiteral(": ") + list +
+           QStringLiteral(" (give one of them).");
 }
 
 QString arcText(int arcMinutes) {

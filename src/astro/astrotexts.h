@@ -44,13 +44,18 @@ ClockReading clockReading(const QDateTime& utc, const QTimeZone& zone);
 // "01:53 (UTC+00:00)": the clock reading's time and the offset in force.
 QString localMinuteText(const QDateTime& utc, const QTimeZone& zone);
 
-// One line of the command line's listing: "Aries<TAB>1966-03-21T01:53:05+00:00".
+// One line of the command line's listing: "Aries<TAB>1966-03-21T01:53:05+00:00"; in UTC
+// ("1900-01-20T11:32:25Z") where the zone's offset then had seconds, which ISO 8601 lacks.
 QString commandLineLine(const SignChange& change, const QTimeZone& zone);
 
 // The twelve lines for a year in a zone (nothing for an unsupported year or zone).
 QStringList commandLineLines(int year, const QTimeZone& zone);
 
-// One-line complaints about command-line arguments; nothing when they are fine.
+// An argument quoted back as given, between double quotes, cut after 60 characters.
+QString quotedArgument(const QString& argument);
+
+// One-line complaints about command-line arguments; nothing when they are fine. A zone
+// is refused when the zone finder finds none or several (up to five of them named).
 std::optional<QString> yearArgumentError(const QString& argument);
 std::optional<QString> zoneArgumentError(const QString& argument);
 

@@ -49,8 +49,8 @@ private slots:
         QTest::newRow("-v") << args("-v") << int(A::ShowVersion) << "Solvanta 1.0\n";
         QTest::newRow("help wins") << args("--version --help") << int(A::ShowHelp) << "Usage:";
         QTest::newRow("unknown option") << args("--frobnicate") << int(A::Refuse) << "frobnicate";
-        QTest::newRow("unknown short") << args("-q") << int(A::Refuse) << "'q'";
-        QTest::newRow("stray argument") << args("hello") << int(A::Refuse) << "'hello'";
+        QTest::newRow("unknown short") << args("-q") << int(A::Refuse) << "\"q\"";
+        QTest::newRow("stray argument") << args("hello") << int(A::Refuse) << "\"hello\"";
         QTest::newRow("toolkit platform")
             << args("-platform offscreen") << int(A::StartProgram) << "";
         QTest::newRow("session restart") << args("-session 1234_5") << int(A::StartProgram) << "";
@@ -74,6 +74,44 @@ private slots:
         QTest::newRow("a year with a line break")
             << QStringList{"solvanta", "--sun-changes", "19\n66"} << int(A::Refuse)
             << "19\\u000a66";
+        // Arguments are quoted as given, never read as places to fill in.
+        QTest::newRow("year %2") << args("--sun-changes %2") << int(A::Refuse)
+                                 << "Not a year: \"%2\" (give a year from 1900 to 2050).";
+        QTest::newRow("year %1x") << args("--sun-changes %1x") << int(A::Refuse)
+                                  << "Not a year: \"%1x\" (give a year from 1900 to 2050).";
+        QTest::newRow("zone twice") << args("--sun-changes 2000 --time-zone Mars/Olympus "
+                                            "--time-zone UTC")
+                                    << int(A::Refuse) << "--time-zone is given more than once";
+        QTest::newRow("year twice") << args("--sun-changes 2000 --sun-changes 2001")
+                                    << int(A::Refuse) << "--sun-changes is given more than once";
+        // Zones through the zone finder; nothing read as a rule or a path.
+        QTest::newRow("zone by city")
+            << args("--sun-changes 2000 --time-zone Tokyo") << int(A::ShowListing) << "+09:00\n";
+        QTest::newRow("zone by country")
+            << args("--sun-changes 2000 --time-zone india") << int(A::ShowListing) << "+05:30\n";
+        QTest::newRow("zone, older name") << args("--sun-changes 2000 --time-zone US/Eastern")
+                                          << int(A::ShowListing) << "-05:00\n";
+        QTest::newRow("offset") << args("--sun-changes 2000 --time-zone UTC+5")
+                                << int(A::ShowListing) << "+05:00\n";
+        QTest::newRow("two zones match")
+            << args("--sun-changes 2000 --time-zone pago") << int(A::Refuse)
+            << "2 time zones match \"pago\": Pacific/Galapagos, Pacific/Pago_Pago (give one";
+        QTest::newRow("many zones match") << args("--sun-changes 2000 --time-zone america")
+                                          << int(A::Refuse) << "America/Araguaina and 139 more";
+        for (const char* zone : {"Mars", "foo", "XYZ+10:30", "ABC+1DEF,M13.5.0,M1.1.0",
+                                 "../../../dev/stdin", "../../../tmp/x.tzif"})
+            QTest::addRow("no zone %s", zone)
+                << QStringList{"solvanta", "--sun-changes", "2024", "--time-zone", zone}
+                << int(A::Refuse) << QStringLiteral("Unknown time zone: \"%1\"").arg(zone);
+        QTest::newRow("a long name cut short")
+            << QStringList{"solvanta", "--sun-changes", "2024", "--time-zone", QString(10000, 'A')}
+            << int(A::Refuse) << QString(60, 'A') + "\"...";
+        QTest::newRow("direction override shown as an escape")
+            << QStringList{"solvanta", "--sun-changes", "2024", "--time-zone", "ab\u202Ecd"}
+            << int(A::Refuse) << "\"ab\\u202ecd\"";
+        QTest::newRow("program's own name not echoed")
+            << QStringList{"/tmp/x\n\x1b[31mevil", "--frobnicate"} << int(A::Refuse)
+            << "(try 'solvanta --help')";
     }
     void parses() {
         QFETCH(QStringList, arguments);
@@ -85,6 +123,8 @@ private slots:
         if (command.action == CommandLine::Action::Refuse) {
             QVERIFY(command.output.startsWith(QStringLiteral("solvanta: ")));
             QVERIFY(!command.output.contains(QLatin1Char('\n')));
+            QVERIFY(!command.output.contains(QChar(0x1b)));
+            QVERIFY2(command.output.size() < 300, qPrintable(command.output));
         }
     }
 
@@ -104,6 +144,9 @@ private slots:
                                                 << "-11:00";
         QTest::newRow("2050 New York") << 2050 << "America/New_York"
                                        << "-05:00";
+        // Local mean time, +05:41:16, which ISO 8601 cannot write: given in UTC.
+        QTest::newRow("1900 Kathmandu") << 1900 << "Asia/Kathmandu"
+                                        << "Z";
     }
     void sunChangesListing() {
         QFETCH(int, year);
@@ -124,7 +167,7 @@ private slots:
         QCOMPARE(lines.size(), 12);
         QVERIFY2(lines.first().endsWith(offset), qPrintable(lines.first()));
         const QRegularExpression line(
-            QStringLiteral(R"(^([A-Za-z]+)\t(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)$)"));
+            QStringLiteral(R"(^([A-Za-z]+)\t(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d([+-]\d\d:\d\d|Z))$)"));
         QDateTime previous;
         for (int i = 0; i < 12; ++i) {
             const QRegularExpressionMatch match = line.match(lines.at(i));
@@ -193,7 +236,7 @@ private slots:
         QTest::newRow("--version") << "--version" << 0 << "Solvanta 1.0\n"
                                    << "";
         QTest::newRow("unknown option") << "--nonsense" << 2 << ""
-                                        << "solvanta: Unknown option 'nonsense'.";
+                                        << "solvanta: Unknown option \"nonsense\".";
         QTest::newRow("sun changes in the system's zone")
             << "--sun-changes 1966" << 0 << "Aquarius\t1966-01-20T21:19:39+09:00\nPisces\t"
             << "";
@@ -205,13 +248,41 @@ private slots:
         QTest::newRow("sun changes, unknown zone")
             << "--sun-changes 2000 --time-zone Nowhere/Land" << 2 << ""
             << "solvanta: Unknown time zone: \"Nowhere/Land\"";
+        // A TZ that names no zone of the system's list is never read: UTC instead.
+        QTest::newRow("TZ a rule that never ends")
+            << "TZ=ABC+1DEF,M13.5.0,M1.1.0 --sun-changes 2024" << 0
+            << "Aquarius\t2024-01-20T14:07:21+00:00\n"
+            << "";
+        QTest::newRow("TZ a path") << "TZ=../../../dev/stdin --sun-changes 2024" << 0
+                                   << "Aquarius\t2024-01-20T14:07:21+00:00\n"
+                                   << "";
+        QTest::newRow("TZ with a colon")
+            << "TZ=:Asia/Tokyo --sun-changes 2024" << 0 << "Aquarius\t2024-01-20T23:07:21+09:00\n"
+            << "";
+        // Output that cannot be written is a failure, said on standard error.
+        QTest::newRow("listing to a full disk")
+            << ">/dev/full --sun-changes 2024" << 1 << ""
+            << "solvanta: the output could not be written (No space left on device).";
+        QTest::newRow("help to a full disk") << ">/dev/full --help" << 1 << ""
+                                             << "solvanta: the output could not be written";
+        QTest::newRow("listing to a closed output")
+            << ">&- --sun-changes 2024" << 1 << ""
+            << "solvanta: the output could not be written (Bad file descriptor).";
     }
     void programWithoutADisplay() {
         QFETCH(QString, arguments);
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run run = runProgram(arguments.isEmpty() ? QStringList() : arguments.split(' '));
+        // Leading "TZ=..." sets the zone, a leading ">..." redirects standard output.
+        QStringList words = arguments.isEmpty() ? QStringList() : arguments.split(' ');
+        QString zone = QStringLiteral("Asia/Tokyo"); // the system's zone
+        QString redirect;
+        for (; !words.isEmpty() && words.first().startsWith("TZ="); words.removeFirst())
+            zone = words.first().mid(3);
+        for (; !words.isEmpty() && words.first().startsWith('>'); words.removeFirst())
+            redirect = words.first();
+        const Run run = runProgram(words, zone, redirect);
         QCOMPARE(run.status, status);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), qPrintable(run.err));
@@ -225,7 +296,7 @@ private slots:
     }
 
 private:
-    Run runProgram(const QStringList& arguments) {
+    Run runProgram(const QStringList& arguments, const QString& zone, const QString& redirect) {
         QProcess program;
         QProcessEnvironment env;
         env.insert(QStringLiteral("HOME"), m_home.path());
@@ -233,9 +304,11 @@ private:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path() + QStringLiteral("/runtime"));
         env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
         env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-        env.insert(QStringLiteral("TZ"), QStringLiteral("Asia/Tokyo")); // the system's zone
+        env.insert(QStringLiteral("TZ"), zone);
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(SOLVANTA_PROGRAM), arguments);
+        program.start(QStringLiteral("/bin/sh"),
+                      QStringList{"-c", "exec \"$0\" \"$@\" " + redirect, SOLVANTA_PROGRAM} +
+                          arguments);
         Run run;
         if (!program.waitForStarted(10000))
             return run;

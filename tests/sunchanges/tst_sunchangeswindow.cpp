@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include "look.h"
 #include "sunchangeswindow.h"
 
 #include <QAccessible>
@@ -71,6 +72,7 @@ private slots:
     void everyControlIsNamedLabelledAndInTabOrder();
     void sizeStaysAndWindowIsCentred();
     void tableIsReadOnly();
+    void windowsShareOnePalette();
 
 private:
     void choose(int year, int month, int day, const char* zone);
@@ -200,10 +202,10 @@ void TestSunChangesWindow::zoneFinder() {
     QTest::keyClicks(zones->lineEdit(), typed);
     QCompleter* completer = zones->completer();
     QVERIFY(completer);
+    QVERIFY(completer->popup()->isVisible());
     QStringList offered;
-    for (bool more = completer->setCurrentRow(0); more;
-         more = completer->setCurrentRow(completer->currentRow() + 1))
-        offered << completer->currentCompletion();
+    for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+        offered << completer->completionModel()->index(row, 0).data().toString();
     QVERIFY2(offered.contains(found), qPrintable(offered.join(' ')));
     for (const QString& zone : offered)
         QVERIFY2(zone.contains(typed, Qt::CaseInsensitive), qPrintable(zone));
@@ -217,32 +219,81 @@ void TestSunChangesWindow::zoneFinder() {
     QVERIFY(m_platform->messages.isEmpty());
 }
 
-// Enter on part of a name: the one zone that has it, or a message when several do.
+// Enter on what the zone finder reads: the one zone it finds; several open the list
+// with them and say so (the first is then chosen from the list); none, a message.
 void TestSunChangesWindow::partOfANameWithEnter_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("chosen"); // empty: refused, the zone stays
+    QTest::addColumn<QString>("said");   // in the message or, for several, the reading
     QTest::newRow("one zone has it") << "kiritimati"
-                                     << "Pacific/Kiritimati";
-    QTest::newRow("several have it") << "America/"
+                                     << "Pacific/Kiritimati"
                                      << "";
+    QTest::newRow("a space for an underscore") << "new york"
+                                               << "America/New_York"
+                                               << "";
+    QTest::newRow("older name") << "Asia/Calcutta"
+                                << "Asia/Kolkata"
+                                << "";
+    QTest::newRow("country") << "Japan"
+                             << "Asia/Tokyo"
+                             << "";
+    QTest::newRow("offset the list lacks") << "UTC+01:30"
+                                           << "UTC+01:30"
+                                           << "";
+    QTest::newRow("several have it")
+        << "pago"
+        << "Pacific/Galapagos"
+        << "2 time zones match \u201cpago\u201d: choose one from the list.";
     QTest::newRow("none has it") << "Atlantis"
-                                 << "";
+                                 << ""
+                                 << "No time zone is called \u201cAtlantis\u201d.";
+    QTest::newRow("a rule") << "ABC+1DEF,M13.5.0,M1.1.0"
+                            << ""
+                            << "No time zone is called";
+    QTest::newRow("direction override, isolated")
+        << "ab\u202Ecd"
+        << ""
+        << "No time zone is called \u201c\u2068abcd\u2069\u201d.";
 }
 
 void TestSunChangesWindow::partOfANameWithEnter() {
     QFETCH(QString, typed);
     QFETCH(QString, chosen);
+    QFETCH(QString, said);
     choose(1966, 3, 21, "UTC");
     auto* zones = child<QComboBox>(m_window, "cboZone");
     zones->setFocus();
     zones->lineEdit()->selectAll();
-    QTest::keyClicks(zones->lineEdit(), typed);
-    if (QWidget* popup = zones->completer()->popup(); popup->isVisible())
-        QTest::keyClick(popup, Qt::Key_Escape); // the list of matches put away
-    QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+    if (typed.toLatin1() == typed.toUtf8())
+        QTest::keyClicks(zones->lineEdit(), typed);
+    else
+        zones->lineEdit()->insert(typed); // as pasted
+    // Enter goes to the list of offers when it is open (nothing in it chosen).
+    QWidget* popup = zones->completer()->popup();
+    QTest::keyClick(popup->isVisible() ? popup : static_cast<QWidget*>(zones->lineEdit()),
+                    Qt::Key_Return);
+    const bool several = said.contains(QStringLiteral("match"));
+    if (several) {
+        QCOMPARE(zones->currentText(), typed); // the text stays, the zone too
+        QCOMPARE(m_window->zone().id(), QByteArray("UTC"));
+        QTRY_VERIFY(popup->isVisible());
+        QCOMPARE(zones->completer()->completionModel()->rowCount(), 2);
+        QCOMPARE(reading(), said);
+        // Escape puts the list away, not the window; Enter opens it again.
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QVERIFY(!popup->isVisible());
+        QVERIFY(m_window->isVisible());
+        QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+        QTRY_VERIFY(popup->isVisible());
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }
     QCOMPARE(m_window->zone().id(), chosen.isEmpty() ? QByteArray("UTC") : chosen.toLatin1());
     QCOMPARE(zones->currentText(), chosen.isEmpty() ? QStringLiteral("UTC") : chosen);
     QCOMPARE(m_platform->messages.size(), chosen.isEmpty() ? 1 : 0);
+    if (chosen.isEmpty())
+        QVERIFY2(m_platform->messages[0].text.startsWith(said),
+                 qPrintable(m_platform->messages[0].text));
 }
 
 void TestSunChangesWindow::unknownZoneIsRefused() {
@@ -552,6 +603,30 @@ void TestSunChangesWindow::tableIsReadOnly() {
     QCOMPARE(table->item(2, 1)->text(), QStringLiteral("1966-03-21"));
     // All twelve rows are in sight without scrolling.
     QVERIFY(table->rowViewportPosition(11) + table->rowHeight(11) <= table->viewport()->height());
+}
+
+// The style keeps pictures of controls keyed by their palette: a window opened again
+// draws with the same palette, or every opening would add pictures that are never used.
+void TestSunChangesWindow::windowsShareOnePalette() {
+    const auto keys = [](QWidget* window) {
+        QList<qint64> found;
+        for (const char* name :
+             {"cboYear", "cboZone", "cmdShow", "cmdClose", "tblChanges", "txtReading"})
+            found << child<QWidget>(window, name)->palette().cacheKey();
+        return found;
+    };
+    const QList<qint64> first = keys(m_window);
+    delete m_window;
+    m_window = new SunChangesWindow(*m_platform);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCOMPARE(keys(m_window), first);
+    QCOMPARE(m_window->palette().color(QPalette::Window), Look::kIndigo);
+    // The frames are indigo, and blue while they have the keyboard.
+    auto* table = child<QWidget>(m_window, "tblChanges");
+    QCOMPARE(table->palette().color(table->foregroundRole()), Look::kIndigo);
+    table->setFocus();
+    QCOMPARE(table->palette().color(table->foregroundRole()), Look::kFocusBlue);
 }
 
 QTEST_MAIN(TestSunChangesWindow)

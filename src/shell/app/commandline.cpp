@@ -2,13 +2,15 @@
 
 #include "astrotexts.h"
 #include "solvanta_config.h"
+#include "zonefinder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimeZone>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -21,30 +23,31 @@ const char* const kToolkitValueOptions[] = {
 };
 const char* const kToolkitFlags[] = {"reverse", "nograb", "dograb", "sync", "widgetcount"};
 
-QString programName(const QStringList& arguments) {
-    return arguments.isEmpty() ? QStringLiteral("solvanta")
-                               : QFileInfo(arguments.first()).fileName();
-}
+// The name messages begin with. The name the program was started by is not echoed:
+// it is whatever the starter chose, line breaks and terminal escapes included.
+const char* const kProgram = "solvanta";
 
 // The parser writes its help from the running application's arguments; when
 // there is none yet, one lives just long enough to write it.
-QString helpText(const QCommandLineParser& parser, const QStringList& arguments) {
+QString helpText(const QCommandLineParser& parser) {
     if (QCoreApplication::instance())
         return parser.helpText();
-    static QByteArray name = arguments.value(0, QStringLiteral("solvanta")).toLocal8Bit();
-    static char* argv[] = {name.data(), nullptr};
+    static char name[] = "solvanta";
+    static char* argv[] = {name, nullptr};
     static int argc = 1;
     const QCoreApplication app(argc, argv);
     return parser.helpText();
 }
 
-// An argument quoted back in a one-line message: control characters (a newline
-// among them) are shown as escapes, so that the message stays one line.
+// A one-line message with arguments quoted in it: control characters (a newline
+// among them) are shown as escapes, so that the message stays one line, and so are
+// the invisible formatting characters, among them those that turn the direction of
+// the text after them (U+202E) and so would turn the rest of the message backwards.
 QString oneLine(const QString& text) {
     QString line;
     for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             line += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             line += c;
@@ -52,11 +55,14 @@ QString oneLine(const QString& text) {
     return line;
 }
 
-// The zone the listing is given in when none is named: the system's, or UTC
-// where the system's cannot be read.
-QTimeZone defaultZone() {
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    return zone.isValid() ? zone : QTimeZone::utc();
+// Writes all of the text to standard output; false, with errno telling why, when
+// any of it could not be written (a full disk, a closed output).
+bool writeOutput(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    const bool flushed = std::fflush(stdout) == 0;
+    return written == size_t(bytes.size()) && flushed && !std::ferror(stdout);
 }
 
 // The twelve moments of a year, or why there are none.
@@ -69,10 +75,12 @@ CommandLine sunChangesListing(const QString& year, const std::optional<QString>&
         if (const std::optional<QString> problem = Astro::zoneArgumentError(*zoneName))
             return refuse(*problem);
     }
-    const QTimeZone zone = zoneName ? QTimeZone(zoneName->toUtf8()) : defaultZone();
+    // Without a zone named, the system's (UTC where it is none the finder knows).
+    const QTimeZone zone = zoneName ? Astro::findZone(*zoneName).zone : Astro::systemZone();
     const QStringList lines = Astro::commandLineLines(year.trimmed().toInt(), zone);
     if (lines.isEmpty())
-        return refuse(QStringLiteral("the moments of %1 could not be worked out.").arg(year));
+        return refuse(QStringLiteral("the moments of ") + Astro::quotedArgument(year) +
+                      QStringLiteral(" could not be worked out."));
     return {CommandLine::Action::ShowListing, lines.join(QLatin1Char('\n')) + QLatin1Char('\n')};
 }
 
@@ -89,15 +97,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption sunChanges(
         QStringLiteral("sun-changes"),
         QStringLiteral("Print the moments the Sun entered each sign in <year> (%1 to %2), "
-                       "one per line: the sign, a tab, the moment to the second with its "
-                       "UTC offset (ISO 8601).")
+                       "one per line: the sign, a tab, the moment to the second in ISO 8601 "
+                       "with the zone's UTC offset then (1966-03-21T02:52:53+01:00), or in "
+                       "UTC (1900-01-20T11:32:25Z) where that offset had seconds.")
             .arg(Astro::kFirstYear)
             .arg(Astro::kLastYear),
         QStringLiteral("year"));
     const QCommandLineOption timeZone(
         QStringLiteral("time-zone"),
-        QStringLiteral("The time zone of the moments --sun-changes prints, such as "
-                       "Europe/London or UTC (default: the system's)."),
+        QStringLiteral("The time zone of the moments --sun-changes prints: a zone's name "
+                       "(Europe/London, new york), a country (Japan), or an offset from "
+                       "UTC (UTC+05:30). Default: the system's zone."),
         QStringLiteral("zone"));
     parser.addOption(sunChanges);
     parser.addOption(timeZone);
@@ -112,21 +122,34 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         parser.addOption(option);
     }
 
-    const QString program = programName(arguments);
-    const auto refuse = [&program](const QString& why) {
+    const auto refuse = [](const QString& why) {
+        const QString program = QString::fromLatin1(kProgram);
         return CommandLine{CommandLine::Action::Refuse,
-                           QStringLiteral("%1: %2 (try '%1 --help')").arg(program, oneLine(why))};
+                           program + QStringLiteral(": ") + oneLine(why) +
+                               QStringLiteral(" (try '") + program + QStringLiteral(" --help')")};
     };
-    if (!parser.parse(arguments))
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return refuse(QStringLiteral("Unknown option ") +
+                          Astro::quotedArgument(parser.unknownOptionNames().constFirst()) +
+                          QLatin1Char('.'));
         return refuse(parser.errorText());
+    }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLine::Action::ShowHelp, helpText(parser, arguments)};
+        return {CommandLine::Action::ShowHelp, helpText(parser)};
     if (parser.isSet(version))
         return {CommandLine::Action::ShowVersion,
                 QStringLiteral("Solvanta %1\n").arg(QStringLiteral(SOLVANTA_VERSION))};
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("unexpected argument '%1'.")
-                          .arg(parser.positionalArguments().constFirst()));
+        return refuse(QStringLiteral("unexpected argument ") +
+                      Astro::quotedArgument(parser.positionalArguments().constFirst()) +
+                      QLatin1Char('.'));
+    // Given twice, which one was meant cannot be told.
+    for (const QCommandLineOption& option : {sunChanges, timeZone}) {
+        if (parser.values(option).size() > 1)
+            return refuse(QStringLiteral("--") + option.names().constFirst() +
+                          QStringLiteral(" is given more than once; give it once."));
+    }
     if (parser.isSet(timeZone) && !parser.isSet(sunChanges))
         return refuse(QStringLiteral("--time-zone goes with --sun-changes."));
     if (parser.isSet(sunChanges))
@@ -158,6 +181,8 @@ bool DisplayAvailable(const QStringList& arguments, const QProcessEnvironment& e
 }
 
 std::optional<int> HandleCommandLine(int argc, char* argv[]) {
+    // Before anything reads a time zone: TZ and TZDIR made safe for the toolkit.
+    Astro::guardZoneEnvironment();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -167,7 +192,12 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
     case CommandLine::Action::ShowListing:
-        std::fputs(command.output.toLocal8Bit().constData(), stdout);
+        if (!writeOutput(command.output)) {
+            const int error = errno;
+            std::fprintf(stderr, "%s: the output could not be written (%s).\n", kProgram,
+                         error != 0 ? std::strerror(error) : "write error");
+            return 1;
+        }
         return 0;
     case CommandLine::Action::Refuse:
         std::fprintf(stderr, "%s\n", command.output.toLocal8Bit().constData());
@@ -180,7 +210,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
         std::fprintf(stderr,
                      "%s: a graphical desktop is needed, and no display was found "
                      "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
-                     programName(arguments).toLocal8Bit().constData());
+                     kProgram);
         return 1;
     }
     return std::nullopt;

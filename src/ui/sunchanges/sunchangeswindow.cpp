@@ -7,7 +7,9 @@
 #include "platform.h"
 #include "signchanges.h"
 #include "texts.h"
+#include "zonefinder.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QFocusEvent>
@@ -15,9 +17,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QStringListModel>
 
 #include <algorithm>
 #include <cmath>
@@ -28,20 +32,18 @@ namespace {
 constexpr int kFrameWidth = 2;
 constexpr int kTableWidth = 470;
 
-// Every zone the system knows, once per run (reading them is the slow part of
-// building the window), with UTC and the system's own zone always among them (the
-// system may name its zone by an alias the list leaves out, such as "Etc/UTC").
-const QList<QByteArray>& zoneIds() {
-    static const QList<QByteArray> ids = [] {
-        QList<QByteArray> all = QTimeZone::availableTimeZoneIds();
-        for (const QByteArray& id : {QByteArray("UTC"), QTimeZone::systemTimeZoneId()}) {
-            if (!id.isEmpty() && !all.contains(id) && QTimeZone(id).isValid())
-                all.append(id);
-        }
-        std::sort(all.begin(), all.end());
-        return all;
-    }();
-    return ids;
+// The frame of the table or the reading: indigo, the text colour of the palette all
+// these windows share, or the focus blue, in a palette of its own while the frame has
+// the keyboard. (A palette of its own at every opening would leave the style pictures
+// keyed by it, which are never drawn again.)
+void colourFrame(QFrame* frame, bool focused) {
+    if (focused) {
+        Look::setWindowTextColour(frame, Look::kFocusBlue);
+        frame->setForegroundRole(QPalette::WindowText);
+    } else {
+        frame->setPalette(QPalette());
+        frame->setForegroundRole(QPalette::Text);
+    }
 }
 
 // What the time box holds: nothing, a time of day, or text that is no time.
@@ -72,10 +74,38 @@ QDate withinOfferedYears(QDate date) {
     return QDate(year, date.month(), std::min(date.day(), lastDay));
 }
 
-// What the user typed, quoted back: on one line and short, whatever was pasted.
+// Characters that set the direction of the text after them.
+bool turnsDirection(QChar c) {
+    switch (c.direction()) {
+    case QChar::DirLRE:
+    case QChar::DirRLE:
+    case QChar::DirLRO:
+    case QChar::DirRLO:
+    case QChar::DirPDF:
+    case QChar::DirLRI:
+    case QChar::DirRLI:
+    case QChar::DirFSI:
+    case QChar::DirPDI:
+        return true;
+    default:
+        return c == QChar(0x200E) || c == QChar(0x200F) || c == QChar(0x061C);
+    }
+}
+
+bool rightToLeft(QChar c) {
+    return c.direction() == QChar::DirR || c.direction() == QChar::DirAL ||
+           c.direction() == QChar::DirAN;
+}
+
+// What the user typed, quoted back: on one line and short, whatever was pasted. Text
+// with a direction control or right-to-left letters in it is isolated (and the controls
+// dropped), so that it cannot turn the rest of the message around.
 QString quoted(const QString& typed) {
     constexpr qsizetype kLongest = 24;
     QString text = typed.trimmed();
+    const bool isolate = std::any_of(text.cbegin(), text.cend(),
+                                     [](QChar c) { return turnsDirection(c) || rightToLeft(c); });
+    text.removeIf(turnsDirection);
     for (QChar& c : text) {
         if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
             c == QChar::ParagraphSeparator)
@@ -83,7 +113,9 @@ QString quoted(const QString& typed) {
     }
     if (text.size() > kLongest)
         text = text.left(kLongest - 1) + QChar(0x2026);
-    return QStringLiteral("\u201c%1\u201d").arg(text);
+    if (isolate)
+        text = QChar(0x2068) + text + QChar(0x2069); // first strong isolate .. pop isolate
+    return QChar(0x201c) + text + QChar(0x201d);
 }
 
 QString unreadableTimeText(const QString& text) {
@@ -108,16 +140,33 @@ SunChangesWindow::SunChangesWindow(Platform& platform, QWidget* parent)
     fillLists();
     connectCommands();
 
-    m_zone = QTimeZone(m_ui->cboZone->currentText().toLatin1());
+    m_zone = Astro::findZone(m_ui->cboZone->currentText()).zone;
     fillTable();
     showReading(Asked::No);
     m_ui->cboYear->setFocus();
 }
 
-SunChangesWindow::~SunChangesWindow() = default;
+SunChangesWindow::~SunChangesWindow() {
+    // The pictures of this window's controls whose palettes are its own (the framed
+    // table and reading, whose frame colour follows the focus) are never drawn again
+    // once it is gone, yet would stay until the cache is full (10 MB).
+    QPixmapCache::clear();
+}
 
 void SunChangesWindow::applyLook() {
-    Look::applyIndigoPalette(this);
+    // One palette for every window of this kind, made once per run and kept by the
+    // application: the style keeps pictures of drawn controls keyed by their palette,
+    // and a palette made anew for each window would add new pictures at every opening.
+    static const bool paletteKept = [] {
+        QWidget model;
+        Look::applyIndigoPalette(&model);
+        QPalette palette = model.palette();
+        palette.setResolveMask(0); // the window's own, as the application's is for others
+        QApplication::setPalette(palette, "SunChangesWindow");
+        return true;
+    }();
+    Q_UNUSED(paletteKept);
+    setAutoFillBackground(true);
     setFont(Look::verdana(8.25));
     m_ui->fraBirth->setFont(Look::verdana(8.25, true));
     // Inside the bold-captioned frame everything goes back to regular.
@@ -181,7 +230,7 @@ void SunChangesWindow::applyLook() {
     for (QFrame* frame : std::initializer_list<QFrame*>{table, m_ui->txtReading}) {
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
         frame->setLineWidth(kFrameWidth);
-        Look::setWindowTextColour(frame, Look::kIndigo);
+        colourFrame(frame, false);
         frame->installEventFilter(this);
     }
     m_ui->txtTime->installEventFilter(this);
@@ -205,20 +254,18 @@ void SunChangesWindow::fillLists() {
         m_ui->cboDay->addItem(QString::number(day));
 
     QStringList zones;
-    zones.reserve(zoneIds().size());
-    for (const QByteArray& id : zoneIds())
+    zones.reserve(Astro::offeredZoneIds().size());
+    for (const QByteArray& id : Astro::offeredZoneIds())
         zones.append(QString::fromLatin1(id));
     m_ui->cboZone->addItems(zones);
-    const QByteArray system = QTimeZone::systemTimeZoneId();
-    int index = m_ui->cboZone->findText(QString::fromLatin1(system), Qt::MatchFixedString);
-    if (index < 0)
-        index = m_ui->cboZone->findText(QStringLiteral("UTC"), Qt::MatchFixedString);
-    m_ui->cboZone->setCurrentIndex(index);
+    // The system's zone, or UTC where the system names none the zone finder knows.
+    m_ui->cboZone->setCurrentIndex(zoneIndex(Astro::systemZone().id()));
 
-    auto* completer = new QCompleter(m_ui->cboZone->model(), m_ui->cboZone);
-    completer->setFilterMode(Qt::MatchContains);
+    // While typing, the list offers what the zone finder finds for the text so far.
+    m_zoneOffers = new QStringListModel(this);
+    auto* completer = new QCompleter(m_zoneOffers, m_ui->cboZone);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer->setMaxVisibleItems(12);
     m_ui->cboZone->setCompleter(completer);
 
@@ -235,8 +282,17 @@ void SunChangesWindow::connectCommands() {
             showReading(Asked::No);
     });
     connect(m_ui->cboZone, &QComboBox::currentIndexChanged, this, &SunChangesWindow::zoneChosen);
-    connect(m_ui->cboZone->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { zoneTyped(Asked::Yes); });
+    connect(m_ui->cboZone->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        // Several zones found: their list opens once Enter has been handled (Enter in
+        // the list of offers also closes it).
+        if (zoneTyped(Asked::Yes) == Astro::ZoneMatch::Kind::Several) {
+            QCompleter* completer = m_ui->cboZone->completer();
+            QMetaObject::invokeMethod(
+                completer, [completer] { completer->complete(); }, Qt::QueuedConnection);
+        }
+    });
+    connect(m_ui->cboZone->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { offerZones(Astro::findZone(text)); });
     connect(m_ui->txtTime, &QLineEdit::returnPressed, this, [this] { showReading(Asked::Yes); });
     connect(m_ui->cmdShow, &QPushButton::clicked, this, [this] { showReading(Asked::Yes); });
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -291,22 +347,38 @@ QDate SunChangesWindow::chosenDate() const {
                  m_ui->cboMonth->currentIndex() + 1, m_ui->cboDay->currentIndex() + 1);
 }
 
-bool SunChangesWindow::chooseZone(const QByteArray& id) {
+int SunChangesWindow::zoneIndex(const QByteArray& id) {
+    // A zone the list leaves out (Etc/GMT+5, UTC+01:30) joins it in its place.
     QComboBox* zones = m_ui->cboZone;
     const QString name = QString::fromLatin1(id);
-    int index = zones->findText(name, Qt::MatchFixedString);
+    int index = zones->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (index < 0) {
-        // Part of a name that only one zone has ("kiritimati") is that zone.
-        int found = 0;
-        for (int i = 0; i < zones->count() && found < 2; ++i) {
-            if (zones->itemText(i).contains(name, Qt::CaseInsensitive)) {
-                index = i;
-                ++found;
-            }
-        }
-        if (found != 1)
-            return false;
+        index = 0;
+        while (index < zones->count() && zones->itemText(index) < name)
+            ++index;
+        zones->insertItem(index, name);
     }
+    return index;
+}
+
+void SunChangesWindow::offerZones(const Astro::ZoneMatch& match) {
+    QStringList offers;
+    if (match.kind == Astro::ZoneMatch::Kind::Exact)
+        offers.append(QString::fromLatin1(match.zone.id()));
+    for (const QByteArray& id : match.candidates)
+        offers.append(QString::fromLatin1(id));
+    // Every zone offered is one of the box's entries, which choosing it selects.
+    for (const QString& id : std::as_const(offers))
+        zoneIndex(id.toLatin1());
+    m_zoneOffers->setStringList(offers);
+}
+
+bool SunChangesWindow::chooseZone(const QByteArray& id) {
+    const Astro::ZoneMatch match = Astro::findZone(QString::fromUtf8(id));
+    if (match.kind != Astro::ZoneMatch::Kind::Exact)
+        return false;
+    QComboBox* zones = m_ui->cboZone;
+    const int index = zoneIndex(match.zone.id());
     zones->setCurrentIndex(index);
     // The same entry chosen again still puts its own spelling back in the box.
     zones->setEditText(zones->itemText(index));
@@ -340,27 +412,42 @@ void SunChangesWindow::yearOrMonthChosen() {
 void SunChangesWindow::zoneChosen(int index) {
     if (index < 0)
         return;
-    const QTimeZone zone(m_ui->cboZone->itemText(index).toLatin1());
-    if (!zone.isValid())
+    // Every entry is a zone the finder knows by that name.
+    const Astro::ZoneMatch match = Astro::findZone(m_ui->cboZone->itemText(index));
+    if (match.kind != Astro::ZoneMatch::Kind::Exact)
         return;
-    m_zone = zone;
+    m_zone = match.zone;
     fillTable();
     showReading(Asked::No);
 }
 
-void SunChangesWindow::zoneTyped(Asked asked) {
+Astro::ZoneMatch::Kind SunChangesWindow::zoneTyped(Asked asked) {
     QComboBox* box = m_ui->cboZone;
     const QString typed = box->currentText().trimmed();
-    if (typed.isEmpty() || chooseZone(typed.toLatin1()))
-        return;
+    if (typed.isEmpty() || typed == box->itemText(box->currentIndex()))
+        return Astro::ZoneMatch::Kind::Exact;
+    const Astro::ZoneMatch match = Astro::findZone(typed);
+    if (match.kind == Astro::ZoneMatch::Kind::Exact) {
+        chooseZone(match.zone.id());
+        return match.kind;
+    }
+    if (match.kind == Astro::ZoneMatch::Kind::Several) {
+        // The text stays; the list opens with the zones that match, to choose one.
+        offerZones(match);
+        m_ui->txtReading->setPlainText(QString::number(match.candidates.size()) +
+                                       QStringLiteral(" time zones match ") + quoted(typed) +
+                                       QStringLiteral(": choose one from the list."));
+        return match.kind;
+    }
     box->setEditText(box->itemText(box->currentIndex()));
     if (asked == Asked::Yes) {
-        m_platform.notify(
-            QStringLiteral("No time zone is called %1. Type part of a zone's name, "
-                           "such as Paris or New_York, and choose the zone from the list.")
-                .arg(quoted(typed)),
-            this);
+        m_platform.notify(QStringLiteral("No time zone is called ") + quoted(typed) +
+                              QStringLiteral(". Type a zone's name or part of it (Paris, "
+                                             "New York), a country (Japan) or an offset "
+                                             "(UTC+05:30), and choose the zone from the list."),
+                          this);
     }
+    return match.kind;
 }
 
 void SunChangesWindow::fillTable() {
@@ -536,8 +623,7 @@ bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const bool in = event->type() == QEvent::FocusIn;
         if (watched == m_ui->tblChanges || watched == m_ui->txtReading) {
-            Look::setWindowTextColour(static_cast<QFrame*>(watched),
-                                      in ? Look::kFocusBlue : Look::kIndigo);
+            colourFrame(static_cast<QFrame*>(watched), in);
         } else if (!in) {
             // Leaving a box for another control counts as asking; the window losing
             // the keyboard to another window or a menu does not.

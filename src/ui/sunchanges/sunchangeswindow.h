@@ -1,6 +1,7 @@
 #pragma once
 
 #include "validation.h"
+#include "zonefinder.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -12,6 +13,7 @@
 #include <optional>
 
 class Platform;
+class QStringListModel;
 class QTime;
 
 namespace Ui {
@@ -22,8 +24,10 @@ class SunChangesWindow;
 // year at which the Sun entered a sign, in a time zone, and where the Sun was at a
 // birth on a day of that year, with or without the time of day.
 //
-// - The year (1900 to 2050) and the zone (any zone the system knows, found by typing
-//   part of its name; the system's zone at first) fill the table at once.
+// - The year (1900 to 2050) and the zone (any zone the system knows, found by the zone
+//   finder from a name, a country, an offset or part of a name; the system's zone at
+//   first, or UTC) fill the table at once. Several zones found keep the list open with
+//   them; none found is refused with a message.
 // - Day and month name the birth day in the chosen year; the day list holds the
 //   days of the chosen month only, so a day the month lacks (31 April) becomes the
 //   month's last day, in sight. A day the zone skipped says so in the reading.
@@ -54,8 +58,9 @@ public:
     // The birth day chosen (in the chosen year) and the zone in force.
     QDate chosenDate() const;
     QTimeZone zone() const { return m_zone; }
-    // Chooses a zone by its identifier in any case, or by part of a name that only one
-    // zone has; false (nothing changes) otherwise.
+    // Chooses the zone the zone finder finds for the text (a name in any case, a
+    // country, an offset, part of a name that only one zone has); false (nothing
+    // changes) when it finds none or several.
     bool chooseZone(const QByteArray& id);
 
     // The date the window starts on when opened from the input window: the day,
@@ -92,7 +97,13 @@ private:
 
     void yearOrMonthChosen();
     void zoneChosen(int index);
-    void zoneTyped(Asked asked);
+    // Reads the zone box's text with the zone finder: chooses the zone found, offers
+    // several, or refuses none (with a message when asked).
+    Astro::ZoneMatch::Kind zoneTyped(Asked asked);
+    // The entry of a zone in the zone box, added to it if it lacks it.
+    int zoneIndex(const QByteArray& id);
+    // What the list under the zone box offers: the zones found.
+    void offerZones(const Astro::ZoneMatch& match);
     void fillTable();
     void showReading(Asked asked);
     void highlightSign(int sign);
@@ -102,6 +113,7 @@ private:
     std::unique_ptr<Ui::SunChangesWindow> m_ui;
     Platform& m_platform;
     QTimeZone m_zone;
+    QStringListModel* m_zoneOffers = nullptr;
     // The time box's text when it was last read on the user's request.
     QString m_timeAsked;
     bool m_settingDate = false;

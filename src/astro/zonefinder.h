@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QTimeZone>
+
+// Finding a time zone from what a person types, for the window and the command line
+// alike. Text from outside never reaches QTimeZone: only a name from the system's zone
+// database (read once, from its list files) or an offset this code reads itself
+// ("UTC+05:30") makes a zone. Text such as "ABC+1DEF,M13.5.0,M1.1.0", which the toolkit
+// would read as a rule of its own, or a path, is simply a name nobody has.
+namespace Astro {
+
+struct ZoneMatch {
+    enum class Kind { Exact, Several, None };
+    Kind kind = Kind::None;
+    QTimeZone zone;               // Exact: the zone found
+    QList<QByteArray> candidates; // Several: the zones that match, sorted
+};
+
+// Resolves, in this order and in any case, with spaces read as underscores:
+// - a zone's name in the system's database, or a plain offset from UTC: "UTC", "UTC+5",
+//   "GMT-03:30", "+05:45" (up to 14 hours either way);
+// - a country's name or two-letter code ("Japan", "india", "NZ"): its zones;
+// - an older name of a zone ("Asia/Calcutta", "US/Eastern", "GMT"): the zone it names now;
+// - part of a zone's name or an older name: the zones that have it.
+// One zone found is Exact; more than one is Several; nothing is None.
+ZoneMatch findZone(const QString& typed);
+
+// The zones a list offers, sorted: the database's current zones (Etc/GMT+5 and EST
+// among them) and common UTC offsets. Read once per run (reading them is the slow part).
+const QList<QByteArray>& offeredZoneIds();
+
+// The system's zone when it is one the finder knows (from TZ or the system's setting),
+// otherwise UTC.
+QTimeZone systemZone();
+
+// Makes the environment safe for QTimeZone, whose first use reads TZ (a rule in it may
+// never end, a path in it is read as a zone file): a TZ that does not name a zone of the
+// database exactly becomes UTC, and TZDIR is dropped. Runs once; every function above
+// calls it before the toolkit reads anything. Returns the TZ that was set aside, if any.
+QString guardZoneEnvironment();
+
+} // namespace Astro
