@@ -92,20 +92,21 @@ bool framesText(const QWidget* w) {
     return qobject_cast<const QCheckBox*>(w) || qobject_cast<const QTabBar*>(w);
 }
 
-class Measure {
-public:
-    explicit Measure(QWidget* window) : m_window(window) {}
+// What one window shows, measured: the faults found.
+struct Measure {
+    QWidget* window;
+    QStringList faults = {};
 
-    QStringList faults() {
-        m_window->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_window))
-            m_faults << nameOf(m_window) + " never became active";
+    QStringList run() {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            faults << nameOf(window) + " never became active";
         if (QWidget* focus = QApplication::focusWidget())
             focus->clearFocus();
         QTest::qWait(20);
         const QImage shown = grab();
-        for (QWidget* w : m_window->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(m_window) || w->visibleRegion().isEmpty() || !w->isEnabled())
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(window) || w->visibleRegion().isEmpty() || !w->isEnabled())
                 continue;
             if (drawsText(w))
                 text(w, shown);
@@ -114,16 +115,15 @@ public:
             if (w->focusPolicy() & Qt::TabFocus && !w->focusProxy() && !isViewport(w))
                 focusFrame(w);
         }
-        return m_faults;
+        return faults;
     }
 
-private:
     QImage grab() {
         QApplication::processEvents();
-        return m_window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     QRect inWindow(const QWidget* w) const {
-        return QRect(w->mapTo(m_window, QPoint(0, 0)), w->size());
+        return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
     }
     // The text's own pixels are those that change when every text colour is transparent.
     void text(QWidget* w, const QImage& shown) {
@@ -159,10 +159,10 @@ private:
         std::sort(ratios.rbegin(), ratios.rend());
         const double core = ratios.size() >= 3 ? ratios[2] : 1.0;
         if (core < 4.5)
-            m_faults << QStringLiteral("text of %1: %2 : 1 (%3 pixels)")
-                            .arg(nameOf(w))
-                            .arg(core, 0, 'f', 2)
-                            .arg(ratios.size());
+            faults << QStringLiteral("text of %1: %2 : 1 (%3 pixels)")
+                          .arg(nameOf(w))
+                          .arg(core, 0, 'f', 2)
+                          .arg(ratios.size());
     }
 
     // The ring just outside a control against the outer band of the control, side by side.
@@ -194,7 +194,7 @@ private:
             weakest = std::min(weakest, best);
         }
         if (weakest < 3)
-            m_faults << QStringLiteral("edge of %1: %2 : 1").arg(nameOf(w)).arg(weakest, 0, 'f', 2);
+            faults << QStringLiteral("edge of %1: %2 : 1").arg(nameOf(w)).arg(weakest, 0, 'f', 2);
     }
 
     // What changes when the control takes the keyboard, against what it covered.
@@ -218,14 +218,11 @@ private:
         // At least a frame of one pixel along two sides.
         const int wanted = framesText(w) ? 2 * r.height() : r.width() + r.height();
         if (strong < wanted)
-            m_faults << QStringLiteral("focus frame of %1: %2 pixels at 3 : 1, %3 wanted")
-                            .arg(nameOf(w))
-                            .arg(strong)
-                            .arg(wanted);
+            faults << QStringLiteral("focus frame of %1: %2 pixels at 3 : 1, %3 wanted")
+                          .arg(nameOf(w))
+                          .arg(strong)
+                          .arg(wanted);
     }
-
-    QWidget* m_window;
-    QStringList m_faults;
 };
 
 // A message box as the program opens it (a question or an error), measured while it is open.
@@ -234,7 +231,7 @@ QStringList measureMessage(QWidget* owner, bool question) {
     QTimer::singleShot(0, [&] {
         QTRY_VERIFY(QApplication::activeModalWidget());
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            faults = Measure(box).faults();
+            faults = Measure{box}.run();
             box->done(0);
         }
     });
@@ -299,7 +296,7 @@ private slots:
             QVERIFY(tabs || tab == 0);
             if (tab > 0)
                 tabs->setCurrentIndex(tab);
-            faults += Measure(shown.get()).faults();
+            faults += Measure{shown.get()}.run();
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
