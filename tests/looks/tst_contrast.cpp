@@ -29,13 +29,11 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 
-// Every window as a person sees it, whatever the desktop: each is drawn, and what was
-// drawn is measured. Text against what lies behind it at least 4.5 : 1; the edge of a
-// control against the window around it, and the focus frame against what it covers,
-// at least 3 : 1 (disabled controls aside). The desktop's look comes from the
-// environment: CTest runs this under Qt's default look, the Adwaita-Dark and
-// Adwaita-HighContrast styles and a dark GTK theme.
+// Every window drawn under the desktop look CTest sets, and what was drawn measured: text
+// against what lies behind it at least 4.5 : 1; a control's edge against the window, and
+// the focus frame against what it covers, at least 3 : 1 (disabled controls aside).
 namespace {
 
 double luminance(QRgb c) {
@@ -51,9 +49,14 @@ double contrast(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+template <typename F> void eachPixel(const QRect& r, F f) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            f(x, y);
+}
+
 QString nameOf(const QWidget* w) {
-    return QStringLiteral("%1 %2").arg(QString::fromLatin1(w->metaObject()->className()),
-                                       w->objectName());
+    return QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName();
 }
 
 bool isViewport(const QWidget* w) {
@@ -89,30 +92,21 @@ bool framesText(const QWidget* w) {
     return qobject_cast<const QCheckBox*>(w) || qobject_cast<const QTabBar*>(w);
 }
 
-// A colour for every role that draws text, in every group: the text vanishes.
-void hideText(QWidget* w) {
-    QPalette palette = w->palette();
-    for (auto role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText,
-          QPalette::BrightText, QPalette::HighlightedText, QPalette::Link, QPalette::LinkVisited})
-        palette.setBrush(role, Qt::transparent);
-    w->setPalette(palette);
-}
+// What one window shows, measured: the faults found.
+struct Measure {
+    QWidget* window;
+    QStringList faults = {};
 
-class Measure {
-public:
-    explicit Measure(QWidget* window) : m_window(window) {}
-
-    QStringList faults() {
-        m_window->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_window))
-            m_faults << QStringLiteral("%1 never became active").arg(nameOf(m_window));
+    QStringList run() {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            faults << nameOf(window) + " never became active";
         if (QWidget* focus = QApplication::focusWidget())
             focus->clearFocus();
         QTest::qWait(20);
         const QImage shown = grab();
-        for (QWidget* w : m_window->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(m_window) || w->visibleRegion().isEmpty() || !w->isEnabled())
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(window) || w->visibleRegion().isEmpty() || !w->isEnabled())
                 continue;
             if (drawsText(w))
                 text(w, shown);
@@ -121,19 +115,17 @@ public:
             if (w->focusPolicy() & Qt::TabFocus && !w->focusProxy() && !isViewport(w))
                 focusFrame(w);
         }
-        return m_faults;
+        return faults;
     }
 
-private:
     QImage grab() {
         QApplication::processEvents();
-        return m_window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     QRect inWindow(const QWidget* w) const {
-        return QRect(w->mapTo(m_window, QPoint(0, 0)), w->size());
+        return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
     }
-
-    // The text's own pixels are those that change when it is drawn in no colour.
+    // The text's own pixels are those that change when every text colour is transparent.
     void text(QWidget* w, const QImage& shown) {
         // A scroll area draws its contents into its viewport in its own colours.
         QWidget* painter = isViewport(w) ? w->parentWidget() : w;
@@ -142,7 +134,12 @@ private:
             return;
         const QPalette saved = painter->palette();
         const bool ownPalette = painter->testAttribute(Qt::WA_SetPalette);
-        hideText(painter);
+        QPalette hidden = saved;
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                          QPalette::PlaceholderText, QPalette::BrightText,
+                          QPalette::HighlightedText, QPalette::Link, QPalette::LinkVisited})
+            hidden.setBrush(role, Qt::transparent);
+        painter->setPalette(hidden);
         const QImage blank = grab();
         painter->setPalette(ownPalette ? saved : QPalette());
 
@@ -154,18 +151,18 @@ private:
             region &= inWindow(w).adjusted(3, 3, -3, -3);
         std::vector<double> ratios;
         for (const QRect& r : region)
-            for (int y = r.top(); y <= r.bottom(); ++y)
-                for (int x = r.left(); x <= r.right(); ++x)
-                    if (shown.pixel(x, y) != blank.pixel(x, y))
-                        ratios.push_back(contrast(shown.pixel(x, y), blank.pixel(x, y)));
+            eachPixel(r, [&](int x, int y) {
+                if (shown.pixel(x, y) != blank.pixel(x, y))
+                    ratios.push_back(contrast(shown.pixel(x, y), blank.pixel(x, y)));
+            });
         // The core of the strokes; anti-aliased edges blend into the background.
         std::sort(ratios.rbegin(), ratios.rend());
         const double core = ratios.size() >= 3 ? ratios[2] : 1.0;
         if (core < 4.5)
-            m_faults << QStringLiteral("text of %1: %2 : 1 (%3 pixels)")
-                            .arg(nameOf(w))
-                            .arg(core, 0, 'f', 2)
-                            .arg(ratios.size());
+            faults << QStringLiteral("text of %1: %2 : 1 (%3 pixels)")
+                          .arg(nameOf(w))
+                          .arg(core, 0, 'f', 2)
+                          .arg(ratios.size());
     }
 
     // The ring just outside a control against the outer band of the control, side by side.
@@ -174,36 +171,30 @@ private:
         if (!shown.rect().adjusted(1, 1, -1, -1).contains(r))
             return; // flush with the window's border: nothing around it
         std::map<QRgb, int> around;
-        for (int x = r.left(); x <= r.right(); ++x) {
-            ++around[shown.pixel(x, r.top() - 1)];
-            ++around[shown.pixel(x, r.bottom() + 1)];
-        }
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            ++around[shown.pixel(r.left() - 1, y)];
-            ++around[shown.pixel(r.right() + 1, y)];
-        }
+        eachPixel(r.adjusted(-1, -1, 1, 1), [&](int x, int y) {
+            if (!r.contains(x, y))
+                ++around[shown.pixel(x, y)];
+        });
         const QRgb background =
             std::max_element(around.begin(), around.end(), [](auto& a, auto& b) {
                 return a.second < b.second;
             })->first;
         // Each side: the middle half of its band of four pixels.
-        const int band = 4;
-        const QRect sides[] = {
-            {r.left() + r.width() / 4, r.top(), r.width() / 2, band},
-            {r.left() + r.width() / 4, r.bottom() - band + 1, r.width() / 2, band},
-            {r.left(), r.top() + r.height() / 4, band, r.height() / 2},
-            {r.right() - band + 1, r.top() + r.height() / 4, band, r.height() / 2},
-        };
+        const int band = 4, w4 = r.width() / 4, h4 = r.height() / 4;
         double weakest = 21;
-        for (const QRect& side : sides) {
+        for (const QRect& side :
+             {QRect(r.left() + w4, r.top(), r.width() / 2, band),
+              QRect(r.left() + w4, r.bottom() - band + 1, r.width() / 2, band),
+              QRect(r.left(), r.top() + h4, band, r.height() / 2),
+              QRect(r.right() - band + 1, r.top() + h4, band, r.height() / 2)}) {
             double best = 1;
-            for (int y = side.top(); y <= side.bottom(); ++y)
-                for (int x = side.left(); x <= side.right(); ++x)
-                    best = std::max(best, contrast(shown.pixel(x, y), background));
+            eachPixel(side, [&](int x, int y) {
+                best = std::max(best, contrast(shown.pixel(x, y), background));
+            });
             weakest = std::min(weakest, best);
         }
         if (weakest < 3)
-            m_faults << QStringLiteral("edge of %1: %2 : 1").arg(nameOf(w)).arg(weakest, 0, 'f', 2);
+            faults << QStringLiteral("edge of %1: %2 : 1").arg(nameOf(w)).arg(weakest, 0, 'f', 2);
     }
 
     // What changes when the control takes the keyboard, against what it covered.
@@ -218,45 +209,36 @@ private:
         if (w->hasFocus())
             return; // keeps the keyboard: a message box's only button
         const QRect r = inWindow(w);
-        const QRect outer = r.adjusted(-2, -2, 2, 2) & focused.rect();
         const QRect inner = framesText(w) ? QRect() : r.adjusted(3, 3, -3, -3);
         int strong = 0;
-        for (int y = outer.top(); y <= outer.bottom(); ++y)
-            for (int x = outer.left(); x <= outer.right(); ++x)
-                if (!inner.contains(x, y) &&
-                    contrast(focused.pixel(x, y), unfocused.pixel(x, y)) >= 3)
-                    ++strong;
+        eachPixel(r.adjusted(-2, -2, 2, 2) & focused.rect(), [&](int x, int y) {
+            strong +=
+                !inner.contains(x, y) && contrast(focused.pixel(x, y), unfocused.pixel(x, y)) >= 3;
+        });
         // At least a frame of one pixel along two sides.
         const int wanted = framesText(w) ? 2 * r.height() : r.width() + r.height();
         if (strong < wanted)
-            m_faults << QStringLiteral("focus frame of %1: %2 pixels at 3 : 1, %3 wanted")
-                            .arg(nameOf(w))
-                            .arg(strong)
-                            .arg(wanted);
+            faults << QStringLiteral("focus frame of %1: %2 pixels at 3 : 1, %3 wanted")
+                          .arg(nameOf(w))
+                          .arg(strong)
+                          .arg(wanted);
     }
-
-    QWidget* m_window;
-    QStringList m_faults;
 };
 
-// A message box as the program opens it, measured while it is open.
-QStringList measureMessage(QWidget* owner, Platform::Icon icon, Platform::Buttons buttons) {
-    QStringList faults;
-    bool seen = false;
+// A message box as the program opens it (a question or an error), measured while it is open.
+QStringList measureMessage(QWidget* owner, bool question) {
+    QStringList faults{QStringLiteral("no message box")};
     QTimer::singleShot(0, [&] {
         QTRY_VERIFY(QApplication::activeModalWidget());
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box) {
-            seen = true;
-            faults = Measure(box).faults();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            faults = Measure{box}.run();
             box->done(0);
         }
     });
-    QtPlatform platform;
-    platform.showMessage(QStringLiteral("Please select a valid date of birth."),
-                         QStringLiteral("Solvanta"), icon, buttons, owner);
-    if (!seen)
-        faults << QStringLiteral("no message box");
+    QtPlatform().showMessage(QStringLiteral("Please select a valid date of birth."),
+                             QStringLiteral("Solvanta"),
+                             question ? Platform::Icon::Information : Platform::Icon::Critical,
+                             question ? Platform::Buttons::YesNo : Platform::Buttons::Ok, owner);
     return faults;
 }
 
@@ -287,45 +269,34 @@ private slots:
     void everyWindow() {
         QFETCH(QString, window);
         FakePlatform platform;
-        QStringList faults;
-        if (window == QLatin1String("input") || window == QLatin1String("message")) {
-            InputWindow input(platform);
-            input.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&input));
-            faults =
-                window == QLatin1String("input")
-                    ? Measure(&input).faults()
-                    : measureMessage(&input, Platform::Icon::Information, Platform::Buttons::YesNo);
-        } else if (window.startsWith(QLatin1String("result"))) {
-            ResultWindow result(platform);
-            const bool two = window.contains(QLatin1String("two"));
-            AssembleResult(result.model(), ResolveCusp(6, two ? 21 : 4), platform, &result);
-            result.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&result));
-            auto* tabs = result.findChild<QTabWidget*>();
-            QVERIFY(tabs);
-            for (int tab = 0; tab < (two ? 2 : 1); ++tab) {
-                tabs->setCurrentIndex(tab);
-                faults += Measure(&result).faults();
-            }
-        } else if (window == QLatin1String("about")) {
-            AboutBox about;
-            about.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&about));
-            faults = Measure(&about).faults();
+        const bool message = window.endsWith(QLatin1String("message"));
+        const bool two = window.contains(QLatin1String("two"));
+        std::unique_ptr<QWidget> shown;
+        if (window.startsWith(QLatin1String("result"))) {
+            auto result = std::make_unique<ResultWindow>(platform);
+            AssembleResult(result->model(), ResolveCusp(6, two ? 21 : 4), platform, result.get());
+            shown = std::move(result);
         } else if (window.startsWith(QLatin1String("exit screen"))) {
-            ExitScreen exit(platform);
-            exit.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&exit));
-            faults = window == QLatin1String("exit screen")
-                         ? Measure(&exit).faults()
-                         : measureMessage(&exit, Platform::Icon::Critical, Platform::Buttons::Ok);
-        } else {
-            auto* sun = new SunChangesWindow(platform); // deletes itself on close
-            sun->show();
-            QVERIFY(QTest::qWaitForWindowExposed(sun));
-            faults = Measure(sun).faults();
-            sun->close();
+            shown = std::make_unique<ExitScreen>(platform);
+        } else if (window == QLatin1String("about")) {
+            shown = std::make_unique<AboutBox>();
+        } else if (window.startsWith(QLatin1String("sun"))) {
+            shown = std::make_unique<SunChangesWindow>(platform);
+            shown->setAttribute(Qt::WA_DeleteOnClose, false);
+        } else { // the input window, and its message
+            shown = std::make_unique<InputWindow>(platform);
+        }
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        QStringList faults;
+        if (message)
+            faults = measureMessage(shown.get(), window == QLatin1String("message"));
+        for (int tab = 0; !message && tab < (two ? 2 : 1); ++tab) {
+            auto* tabs = shown->findChild<QTabWidget*>();
+            QVERIFY(tabs || tab == 0);
+            if (tab > 0)
+                tabs->setCurrentIndex(tab);
+            faults += Measure{shown.get()}.run();
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
