@@ -267,14 +267,11 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        // Leading "TZ=..." sets the zone, a leading ">..." redirects standard output.
+        // Leading "TZ=..." sets the system's zone, a leading ">..." redirects standard output.
         QStringList words = arguments.isEmpty() ? QStringList() : arguments.split(' ');
-        QString zone = QStringLiteral("Asia/Tokyo"); // the system's zone
-        QString redirect;
-        for (; !words.isEmpty() && words.first().startsWith("TZ="); words.removeFirst())
-            zone = words.first().mid(3);
-        for (; !words.isEmpty() && words.first().startsWith('>'); words.removeFirst())
-            redirect = words.first();
+        const QString zone =
+            words.value(0).startsWith("TZ=") ? words.takeFirst().mid(3) : "Asia/Tokyo";
+        const QString redirect = words.value(0).startsWith('>') ? words.takeFirst() : QString();
         const Run run = runProgram(words, zone, redirect);
         QCOMPARE(run.status, status);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
