@@ -75,40 +75,35 @@ private slots:
             << QStringList{"solvanta", "--sun-changes", "19\n66"} << int(A::Refuse)
             << "19\\u000a66";
         // Arguments are quoted as given, never read as places to fill in.
-        QTest::newRow("year %2") << args("--sun-changes %2") << int(A::Refuse)
-                                 << "Not a year: \"%2\" (give a year from 1900 to 2050).";
-        QTest::newRow("year %1x") << args("--sun-changes %1x") << int(A::Refuse)
-                                  << "Not a year: \"%1x\" (give a year from 1900 to 2050).";
-        QTest::newRow("zone twice") << args("--sun-changes 2000 --time-zone Mars/Olympus "
-                                            "--time-zone UTC")
-                                    << int(A::Refuse) << "--time-zone is given more than once";
+        for (const char* year : {"%2", "%1x"})
+            QTest::addRow("year %s", year)
+                << QStringList{"solvanta", "--sun-changes", year} << int(A::Refuse)
+                << QStringLiteral("Not a year: \"%1\" (give a year from 1900 to 2050).").arg(year);
+        QTest::newRow("zone twice")
+            << args("--sun-changes 2000 --time-zone Mars/Olympus --time-zone UTC") << int(A::Refuse)
+            << "--time-zone is given more than once";
         QTest::newRow("year twice") << args("--sun-changes 2000 --sun-changes 2001")
                                     << int(A::Refuse) << "--sun-changes is given more than once";
         // Zones through the zone finder; nothing read as a rule or a path.
-        QTest::newRow("zone by city")
-            << args("--sun-changes 2000 --time-zone Tokyo") << int(A::ShowListing) << "+09:00\n";
-        QTest::newRow("zone by country")
-            << args("--sun-changes 2000 --time-zone india") << int(A::ShowListing) << "+05:30\n";
-        QTest::newRow("zone, older name") << args("--sun-changes 2000 --time-zone US/Eastern")
-                                          << int(A::ShowListing) << "-05:00\n";
-        QTest::newRow("offset") << args("--sun-changes 2000 --time-zone UTC+5")
-                                << int(A::ShowListing) << "+05:00\n";
-        QTest::newRow("two zones match")
-            << args("--sun-changes 2000 --time-zone pago") << int(A::Refuse)
-            << "2 time zones match \"pago\": Pacific/Galapagos, Pacific/Pago_Pago (give one";
-        QTest::newRow("many zones match") << args("--sun-changes 2000 --time-zone america")
-                                          << int(A::Refuse) << "America/Araguaina and 139 more";
-        for (const char* zone : {"Mars", "foo", "XYZ+10:30", "ABC+1DEF,M13.5.0,M1.1.0",
-                                 "../../../dev/stdin", "../../../tmp/x.tzif"})
-            QTest::addRow("no zone %s", zone)
+        const auto zone = [](const QString& name, const QString& zone, A action,
+                             const QString& said) {
+            QTest::newRow(qPrintable(name))
                 << QStringList{"solvanta", "--sun-changes", "2024", "--time-zone", zone}
-                << int(A::Refuse) << QStringLiteral("Unknown time zone: \"%1\"").arg(zone);
-        QTest::newRow("a long name cut short")
-            << QStringList{"solvanta", "--sun-changes", "2024", "--time-zone", QString(10000, 'A')}
-            << int(A::Refuse) << QString(60, 'A') + "\"...";
-        QTest::newRow("direction override shown as an escape")
-            << QStringList{"solvanta", "--sun-changes", "2024", "--time-zone", "ab\u202Ecd"}
-            << int(A::Refuse) << "\"ab\\u202ecd\"";
+                << int(action) << said;
+        };
+        zone("zone by city", "Tokyo", A::ShowListing, "+09:00\n");
+        zone("zone by country", "india", A::ShowListing, "+05:30\n");
+        zone("zone, older name", "US/Eastern", A::ShowListing, "-05:00\n");
+        zone("offset", "UTC+5", A::ShowListing, "+05:00\n");
+        zone("two zones match", "pago", A::Refuse,
+             "2 time zones match \"pago\": Pacific/Galapagos, Pacific/Pago_Pago (give one");
+        zone("many zones match", "america", A::Refuse, "America/Araguaina and 139 more");
+        for (const char* name : {"Mars", "foo", "XYZ+10:30", "ABC+1DEF,M13.5.0,M1.1.0",
+                                 "../../../dev/stdin", "../../../tmp/x.tzif"})
+            zone(QStringLiteral("no zone ") + name, name, A::Refuse,
+                 QStringLiteral("Unknown time zone: \"%1\"").arg(name));
+        zone("a long name cut short", QString(10000, 'A'), A::Refuse, QString(60, 'A') + "\"...");
+        zone("direction override shown as an escape", "ab\u202Ecd", A::Refuse, "\"ab\\u202ecd\"");
         QTest::newRow("program's own name not echoed")
             << QStringList{"/tmp/x\n\x1b[31mevil", "--frobnicate"} << int(A::Refuse)
             << "(try 'solvanta --help')";
@@ -248,40 +243,35 @@ private slots:
         QTest::newRow("sun changes, unknown zone")
             << "--sun-changes 2000 --time-zone Nowhere/Land" << 2 << ""
             << "solvanta: Unknown time zone: \"Nowhere/Land\"";
+        const auto run = [](const char* name, const char* arguments, int status, const char* out,
+                            const char* err) {
+            QTest::newRow(name) << arguments << status << out << err;
+        };
         // A TZ that names no zone of the system's list is never read: UTC instead.
-        QTest::newRow("TZ a rule that never ends")
-            << "TZ=ABC+1DEF,M13.5.0,M1.1.0 --sun-changes 2024" << 0
-            << "Aquarius\t2024-01-20T14:07:21+00:00\n"
-            << "";
-        QTest::newRow("TZ a path") << "TZ=../../../dev/stdin --sun-changes 2024" << 0
-                                   << "Aquarius\t2024-01-20T14:07:21+00:00\n"
-                                   << "";
-        QTest::newRow("TZ with a colon")
-            << "TZ=:Asia/Tokyo --sun-changes 2024" << 0 << "Aquarius\t2024-01-20T23:07:21+09:00\n"
-            << "";
+        const char* utc = "Aquarius\t2024-01-20T14:07:21+00:00\n";
+        run("TZ a rule that never ends", "TZ=ABC+1DEF,M13.5.0,M1.1.0 --sun-changes 2024", 0, utc,
+            "");
+        run("TZ a path", "TZ=../../../dev/stdin --sun-changes 2024", 0, utc, "");
+        run("TZ with a colon", "TZ=:Asia/Tokyo --sun-changes 2024", 0,
+            "Aquarius\t2024-01-20T23:07:21+09:00\n", "");
         // Output that cannot be written is a failure, said on standard error.
-        QTest::newRow("listing to a full disk")
-            << ">/dev/full --sun-changes 2024" << 1 << ""
-            << "solvanta: the output could not be written (No space left on device).";
-        QTest::newRow("help to a full disk") << ">/dev/full --help" << 1 << ""
-                                             << "solvanta: the output could not be written";
-        QTest::newRow("listing to a closed output")
-            << ">&- --sun-changes 2024" << 1 << ""
-            << "solvanta: the output could not be written (Bad file descriptor).";
+        run("listing to a full disk", ">/dev/full --sun-changes 2024", 1, "",
+            "solvanta: the output could not be written (No space left on device).");
+        run("help to a full disk", ">/dev/full --help", 1, "",
+            "solvanta: the output could not be written");
+        run("listing to a closed output", ">&- --sun-changes 2024", 1, "",
+            "solvanta: the output could not be written (Bad file descriptor).");
     }
     void programWithoutADisplay() {
         QFETCH(QString, arguments);
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        // Leading "TZ=..." sets the zone, a leading ">..." redirects standard output.
+        // Leading "TZ=..." sets the system's zone, a leading ">..." redirects standard output.
         QStringList words = arguments.isEmpty() ? QStringList() : arguments.split(' ');
-        QString zone = QStringLiteral("Asia/Tokyo"); // the system's zone
-        QString redirect;
-        for (; !words.isEmpty() && words.first().startsWith("TZ="); words.removeFirst())
-            zone = words.first().mid(3);
-        for (; !words.isEmpty() && words.first().startsWith('>'); words.removeFirst())
-            redirect = words.first();
+        const QString zone =
+            words.value(0).startsWith("TZ=") ? words.takeFirst().mid(3) : "Asia/Tokyo";
+        const QString redirect = words.value(0).startsWith('>') ? words.takeFirst() : QString();
         const Run run = runProgram(words, zone, redirect);
         QCOMPARE(run.status, status);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));

@@ -16,21 +16,6 @@ namespace {
 
 // Who holds the lock file when a copy starts.
 enum class Holder { Nobody, RunningCopy };
-// What lies at the lock's path (a file with the row's content, or not a lock at
-// all), or what is wrong with the runtime folder or (without one) the cache.
-enum class Shape {
-    File,
-    Fifo,
-    LinkToZero,
-    Sparse,
-    RootOwned,
-    FolderWithFile,
-    ReadOnlyRuntime,
-    CacheMode,
-    CacheLink,
-    RelativeCache
-};
-
 // Lock tests run as an ordinary user; as root (where every file is readable)
 // the probes run as this user instead.
 constexpr uid_t kOtherUser = 65534;
@@ -67,7 +52,6 @@ bool writeLockFile(const QString& path, const QByteArray& content, int age) {
 } // namespace
 
 Q_DECLARE_METATYPE(Holder)
-Q_DECLARE_METATYPE(Shape)
 
 class TestQtPlatform : public QObject {
     Q_OBJECT
@@ -287,8 +271,8 @@ void TestQtPlatform::twoCopiesStartedTogetherLeaveOneRunning() {
 void TestQtPlatform::lockFileStates_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("age"); // seconds since the file was last changed
-    QTest::addColumn<Shape>("shape");
+    QTest::addColumn<int>("age");       // seconds since the file was last changed
+    QTest::addColumn<QString>("shape"); // at the lock's path, or what is wrong with its folder
     QTest::addColumn<Holder>("holder");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("place"); // where the lock is then, in the test's folder
@@ -299,16 +283,14 @@ void TestQtPlatform::lockFileStates_data() {
     ended.start(QStringLiteral("true"), QStringList());
     ended.waitForFinished(5000);
     const QByteArray gone = QByteArray::number(ended.processId());
-    const QString locked = QStringLiteral("locked");
-    const QString refused = QStringLiteral("refused");
-    const QString runtime = QStringLiteral("runtime");
-    const QString cache = QStringLiteral("home/.cache/solvanta");
 
     // Left behind: nobody holds the file, whatever it says or is.
     const auto left = [&](const char* name, const QByteArray& content, int mode, int age,
-                          Shape shape = Shape::File,
-                          const QString& place = QStringLiteral("runtime")) {
-        QTest::newRow(name) << content << mode << age << shape << Holder::Nobody << locked << place;
+                          const char* shape = "file", const char* place = "runtime",
+                          Holder holder = Holder::Nobody) {
+        QTest::newRow(name) << content << mode << age << QString::fromLatin1(shape) << holder
+                            << (holder == Holder::Nobody ? "locked" : "refused")
+                            << QString::fromLatin1(place);
     };
     left("empty", {}, 0644, 3600);
     left("just made, empty", {}, 0644, 0);
@@ -320,42 +302,36 @@ void TestQtPlatform::lockFileStates_data() {
          0644, 3600);
     left("dated an hour ahead", live + "\nsolvanta\n" + here + "\n", 0644, -3600);
     left("another user's (root's), 0600", live + "\nsolvanta\n" + here + "\n", 0600, 3600,
-         Shape::RootOwned);
+         "root's");
     // Not a lock at all: never opened, never read.
-    left("a FIFO", {}, -1, 3600, Shape::Fifo);
-    left("a link to /dev/zero", {}, -1, 3600, Shape::LinkToZero);
-    left("8 GB without a line break", "1234", 0644, 3600, Shape::Sparse);
-    // A place that cannot hold a lock is passed over for the next one.
-    left("a folder with a file in the lock's place", {}, -1, 0, Shape::FolderWithFile, cache);
-    left("a private runtime folder that cannot be written", {}, -1, 0, Shape::ReadOnlyRuntime,
-         cache);
-    left("no runtime folder, the cache's folder 0755", {}, 0755, 0, Shape::CacheMode, cache);
-    left("no runtime folder, the cache's folder 0711", {}, 0711, 0, Shape::CacheMode, cache);
-    left("no runtime folder, the cache's folder a link", {}, -1, 0, Shape::CacheLink,
-         QStringLiteral("home/.config/Solvanta"));
-    left("no runtime folder, a relative XDG_CACHE_HOME", {}, -1, 0, Shape::RelativeCache, cache);
+    left("a FIFO", {}, -1, 3600, "fifo");
+    left("a link to /dev/zero", {}, -1, 3600, "zero link");
+    left("8 GB without a line break", "1234", 0644, 3600, "sparse");
+    // A place that cannot hold a lock is passed over for the next one: the cache.
+    const char* cache = "home/.cache/solvanta";
+    left("a folder with a file in the lock's place", {}, -1, 0, "folder", cache);
+    left("a private runtime folder that cannot be written", {}, -1, 0, "read-only runtime", cache);
+    left("no runtime folder, the cache's folder 0755", {}, 0755, 0, "cache mode", cache);
+    left("no runtime folder, the cache's folder 0711", {}, 0711, 0, "cache mode", cache);
+    left("no runtime folder, the cache's folder a link", {}, -1, 0, "cache link",
+         "home/.config/Solvanta");
+    left("no runtime folder, a relative XDG_CACHE_HOME", {}, -1, 0, "relative cache", cache);
     // Held by a copy that runs, whatever the file says now.
-    QTest::newRow("running copy") << QByteArray() << -1 << 3600 << Shape::File
-                                  << Holder::RunningCopy << refused << runtime;
-    QTest::newRow("running copy, file emptied") << QByteArray("") << 0644 << 3600 << Shape::File
-                                                << Holder::RunningCopy << refused << runtime;
-    QTest::newRow("running copy, file made unreadable")
-        << QByteArray("x") << 0000 << 3600 << Shape::File << Holder::RunningCopy << refused
-        << runtime;
+    for (const auto& [name, content, mode] : {std::tuple{"running copy", "", -1},
+                                              {"running copy, file emptied", "", 0644},
+                                              {"running copy, file made unreadable", "x", 0000}})
+        left(name, content, mode, 3600, "file", "runtime", Holder::RunningCopy);
 }
 
-// Each state of the lock file and its places met by a starting copy, with real
-// processes: only a running copy turns the next one away, and a copy that says
-// it runs holds a lock that turns the next one away.
 void TestQtPlatform::lockFileStates() {
     QFETCH(QByteArray, content);
     QFETCH(int, mode);
     QFETCH(int, age);
-    QFETCH(Shape, shape);
+    QFETCH(QString, shape);
     QFETCH(Holder, holder);
     QFETCH(QString, answer);
     QFETCH(QString, place);
-    if (shape == Shape::RootOwned && !runningAsRoot())
+    if (shape == QLatin1String("root's") && !runningAsRoot())
         QSKIP("another user's file can be made only as root");
 
     // As root every file can be read; the probes then run as an ordinary user
@@ -367,10 +343,10 @@ void TestQtPlatform::lockFileStates() {
     const QString work = root.path() + QStringLiteral("/work");
     QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(home) && QDir().mkpath(work));
     QCOMPARE(::chmod(QFile::encodeName(runtime).constData(),
-                     shape == Shape::ReadOnlyRuntime ? 0500 : 0700),
+                     shape == QLatin1String("read-only runtime") ? 0500 : 0700),
              0);
     const bool unprivileged = runningAsRoot();
-    const bool noRuntime = shape >= Shape::CacheMode;
+    const bool noRuntime = shape.contains(QLatin1String("cache"));
     QMap<QString, QString> env{{QStringLiteral("XDG_RUNTIME_DIR"), noRuntime ? QString() : runtime},
                                {QStringLiteral("HOME"), home},
                                {QStringLiteral("XDG_CACHE_HOME"), QString()},
@@ -386,27 +362,27 @@ void TestQtPlatform::lockFileStates() {
         holding = startProbe(env, unprivileged);
         QCOMPARE(firstLine(holding), QStringLiteral("locked"));
     }
-    if (shape == Shape::Fifo) {
+    if (shape == QLatin1String("fifo")) {
         QCOMPARE(::mkfifo(lockName.constData(), 0644), 0);
-    } else if (shape == Shape::LinkToZero) {
+    } else if (shape == QLatin1String("zero link")) {
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lock));
-    } else if (shape == Shape::FolderWithFile) {
+    } else if (shape == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(lock) && writeLockFile(lock + QStringLiteral("/kept"), "x", 0));
-    } else if (shape == Shape::CacheMode) {
+    } else if (shape == QLatin1String("cache mode")) {
         QVERIFY(QDir().mkpath(cache));
         QCOMPARE(::chmod(QFile::encodeName(cache).constData(), mode_t(mode)), 0);
-    } else if (shape == Shape::CacheLink) {
+    } else if (shape == QLatin1String("cache link")) {
         QVERIFY(QDir().mkpath(home + QStringLiteral("/.cache")) && QDir().mkpath(linked));
         QVERIFY(QFile::link(linked, cache));
-    } else if (shape == Shape::RelativeCache) {
+    } else if (shape == QLatin1String("relative cache")) {
         env[QStringLiteral("XDG_CACHE_HOME")] = QStringLiteral("relcache");
     } else if (mode >= 0) {
         QVERIFY(writeLockFile(lock, content, age));
-        if (shape == Shape::Sparse)
+        if (shape == QLatin1String("sparse"))
             QCOMPARE(::truncate(lockName.constData(), off_t(8) << 30), 0);
         QCOMPARE(::chmod(lockName.constData(), mode_t(mode)), 0);
     }
-    if (shape != Shape::RootOwned)
+    if (shape != QLatin1String("root's"))
         QVERIFY(giveAway(root.path()));
 
     QElapsedTimer took;

@@ -267,34 +267,29 @@ void TestAstroTexts::timeTexts_data() {
     QTest::addColumn<QByteArray>("zone");
     QTest::addColumn<QDateTime>("clock"); // local
     QTest::addColumn<QString>("start");
-    const auto at = [](int y, int mo, int d, int h, int mi) {
-        return QDateTime(QDate(y, mo, d), QTime(h, mi), Qt::UTC);
+    const auto row = [](const char* name, const char* zone, const QDateTime& clock,
+                        const char* start) {
+        QTest::newRow(name) << QByteArray(zone) << clock << QString::fromUtf8(start);
     };
-    QTest::newRow("within the minute")
-        << QByteArray("Europe/London") << at(2024, 3, 20, 3, 6)
-        << "The Sun entered Aries at 03:06:24, within the minute you gave: born before that, the "
-           "Sun was in Pisces; after, in Aries.";
-    QTest::newRow("the minute before")
-        << QByteArray("Europe/London") << at(2024, 3, 20, 3, 5)
-        << "At 03:05 (UTC+00:00) on 20 March 2024 the Sun was at 29\u00B059\u2032 Pisces, 1 minute "
-           "before it entered Aries.";
-    QTest::newRow("within a day's last minute, before 1970")
-        << QByteArray("Asia/Bangkok") << at(1953, 6, 21, 23, 59)
-        << "The Sun entered Cancer at 23:59:53, within the minute you gave: born before that, the "
-           "Sun was in Gemini; after, in Cancer.";
-    QTest::newRow("skipped")
-        << QByteArray("Europe/London") << at(2024, 3, 31, 1, 30)
-        << "Clocks in Europe/London went from 01:00 to 02:00 on 31 March 2024, so 01:30 did not "
-           "happen there. Did you mean 00:30 GMT or 02:30 BST?";
-    QTest::newRow("skipped with a whole day")
-        << QByteArray("Pacific/Apia") << at(2011, 12, 30, 12, 0)
-        << "Clocks in Pacific/Apia went from 00:00 on 30 December 2011 to 00:00 on 31 December "
-           "2011, so 12:00 did not happen there. Did you mean 12:00 UTC-10:00 on 29 December 2011 "
-           "or 12:00 UTC+14:00 on 31 December 2011?";
-    QTest::newRow("twice")
-        << QByteArray("Europe/London") << at(2024, 10, 27, 1, 30)
-        << "01:30 on 27 October 2024 happened twice in Europe/London, as the clocks went back at "
-           "the end of summer time: at 01:30 (UTC+01:00) the Sun was at 4\u00B0";
+    row("within the minute", "Europe/London", utc(2024, 3, 20, 3, 6, 0),
+        "The Sun entered Aries at 03:06:24, within the minute you gave: born before that, the "
+        "Sun was in Pisces; after, in Aries.");
+    row("the minute before", "Europe/London", utc(2024, 3, 20, 3, 5, 0),
+        "At 03:05 (UTC+00:00) on 20 March 2024 the Sun was at 29\u00B059\u2032 Pisces, 1 minute "
+        "before it entered Aries.");
+    row("within a day's last minute, before 1970", "Asia/Bangkok", utc(1953, 6, 21, 23, 59, 0),
+        "The Sun entered Cancer at 23:59:53, within the minute you gave: born before that, the "
+        "Sun was in Gemini; after, in Cancer.");
+    row("skipped", "Europe/London", utc(2024, 3, 31, 1, 30, 0),
+        "Clocks in Europe/London went from 01:00 to 02:00 on 31 March 2024, so 01:30 did not "
+        "happen there. Did you mean 00:30 GMT or 02:30 BST?");
+    row("skipped with a whole day", "Pacific/Apia", utc(2011, 12, 30, 12, 0, 0),
+        "Clocks in Pacific/Apia went from 00:00 on 30 December 2011 to 00:00 on 31 December "
+        "2011, so 12:00 did not happen there. Did you mean 12:00 UTC-10:00 on 29 December 2011 "
+        "or 12:00 UTC+14:00 on 31 December 2011?");
+    row("twice", "Europe/London", utc(2024, 10, 27, 1, 30, 0),
+        "01:30 on 27 October 2024 happened twice in Europe/London, as the clocks went back at "
+        "the end of summer time: at 01:30 (UTC+01:00) the Sun was at 4\u00B0");
 }
 
 void TestAstroTexts::timeTexts() {
@@ -315,54 +310,48 @@ void TestAstroTexts::cuspSentences_data() {
     QTest::addColumn<QString>("time"); // empty: the whole day
     QTest::addColumn<QByteArray>("zoneId");
     QTest::addColumn<QString>("sentence"); // empty: none
-    const QString july = QStringLiteral(
-        "By the calendar rule, %1 July is on the cusp of Cancer and Leo. The Sun itself "
-        "entered Leo on 23 July 1990 at 04:22 (UTC+02:00): ");
-    const QString tehran = QStringLiteral(
-        "By the calendar rule, 21 September is on the cusp of Virgo and Libra. The Sun itself "
-        "entered Libra on 23 September 2010 at 06:39 (UTC+03:30): ");
-    QTest::newRow("cusp day, whole day")
-        << QDate(1990, 7, 21) << QString() << QByteArray("Europe/Berlin")
-        << july.arg(21) + QStringLiteral("on 21 July it was in Cancer all day.");
-    QTest::newRow("change on the day")
-        << QDate(1990, 7, 23) << QString() << QByteArray("Europe/Berlin")
-        << july.arg(23) +
-               QStringLiteral("on 23 July it was in Cancer until then and in Leo after.");
-    QTest::newRow("time before the change")
-        << QDate(1990, 7, 21) << "10:00" << QByteArray("Europe/Berlin")
-        << july.arg(21) + QStringLiteral("at 10:00 (UTC+02:00) on 21 July it was in Cancer, "
-                                         "1 day, 18 hours and 22 minutes before the change.");
-    QTest::newRow("time after the change")
-        << QDate(1990, 7, 23) << "12:00" << QByteArray("Europe/Berlin")
-        << july.arg(23) + QStringLiteral("at 12:00 (UTC+02:00) on 23 July it was in Leo, "
-                                         "7 hours and 38 minutes after the change.");
-    QTest::newRow("change within the minute")
-        << QDate(2024, 3, 20) << "03:06" << QByteArray("Europe/London")
-        << QStringLiteral(
-               "By the calendar rule, 20 March is on the cusp of Pisces and Aries. The "
-               "Sun itself entered Aries on 20 March 2024 at 03:06 (UTC+00:00): at 03:06 "
-               "(UTC+00:00) on 20 March it was in Pisces until 03:06:24 and in Aries "
-               "after, as it changed sign within that minute.");
-    QTest::newRow("repeated hour")
-        << QDate(2010, 9, 21) << "23:30" << QByteArray("Asia/Tehran")
-        << tehran +
-               QStringLiteral("at 23:30 (UTC+04:30) on 21 September it was in Virgo, 1 day, "
-                              "8 hours and 9 minutes before the change; when the clocks showed "
-                              "it again, at 23:30 (UTC+03:30) it was in Virgo, 1 day, 7 hours "
-                              "and 9 minutes before the change.");
-    QTest::newRow("skipped time")
-        << QDate(2010, 3, 22) << "00:30" << QByteArray("Asia/Tehran")
-        << QStringLiteral(
-               "By the calendar rule, 22 March is on the cusp of Pisces and Aries. The "
-               "Sun itself entered Aries on 20 March 2010 at 21:02 (UTC+03:30): no clock "
-               "in Asia/Tehran showed 00:30 on 22 March.");
+    const auto row = [](const QString& name, const QDate& date, const char* time, const char* zone,
+                        const QString& sentence) {
+        QTest::newRow(qPrintable(name))
+            << date << QString::fromLatin1(time) << QByteArray(zone) << sentence;
+    };
+    // July 1990 in Berlin: the Sun entered Leo on the 23rd.
+    const auto july = [&](const char* name, int day, const char* time, const QString& end) {
+        row(name, QDate(1990, 7, day), time, "Europe/Berlin",
+            end.isEmpty() ? end
+                          : QStringLiteral("By the calendar rule, %1 July is on the cusp of "
+                                           "Cancer and Leo. The Sun itself entered Leo on 23 "
+                                           "July 1990 at 04:22 (UTC+02:00): ")
+                                    .arg(day) +
+                                end);
+    };
+    july("cusp day, whole day", 21, "", "on 21 July it was in Cancer all day.");
+    july("change on the day", 23, "", "on 23 July it was in Cancer until then and in Leo after.");
+    july("time before the change", 21, "10:00",
+         "at 10:00 (UTC+02:00) on 21 July it was in Cancer, 1 day, 18 hours and 22 minutes "
+         "before the change.");
+    july("time after the change", 23, "12:00",
+         "at 12:00 (UTC+02:00) on 23 July it was in Leo, 7 hours and 38 minutes after the "
+         "change.");
     for (int day : {1, 18, 24, 31})
-        QTest::addRow("not a cusp day: %d July", day)
-            << QDate(1990, 7, day) << QString() << QByteArray("Europe/Berlin") << QString();
-    QTest::newRow("not a cusp day, with a time")
-        << QDate(1990, 7, 24) << "04:00" << QByteArray("Europe/Berlin") << QString();
-    QTest::newRow("year not covered")
-        << QDate(1899, 7, 21) << QString() << QByteArray("UTC") << QString();
+        july(qPrintable(QStringLiteral("not a cusp day: %1 July").arg(day)), day, "", {});
+    july("not a cusp day, with a time", 24, "04:00", {});
+    row("change within the minute", QDate(2024, 3, 20), "03:06", "Europe/London",
+        "By the calendar rule, 20 March is on the cusp of Pisces and Aries. The Sun itself "
+        "entered Aries on 20 March 2024 at 03:06 (UTC+00:00): at 03:06 (UTC+00:00) on 20 March "
+        "it was in Pisces until 03:06:24 and in Aries after, as it changed sign within that "
+        "minute.");
+    row("repeated hour", QDate(2010, 9, 21), "23:30", "Asia/Tehran",
+        "By the calendar rule, 21 September is on the cusp of Virgo and Libra. The Sun itself "
+        "entered Libra on 23 September 2010 at 06:39 (UTC+03:30): at 23:30 (UTC+04:30) on 21 "
+        "September it was in Virgo, 1 day, 8 hours and 9 minutes before the change; when the "
+        "clocks showed it again, at 23:30 (UTC+03:30) it was in Virgo, 1 day, 7 hours and 9 "
+        "minutes before the change.");
+    row("skipped time", QDate(2010, 3, 22), "00:30", "Asia/Tehran",
+        "By the calendar rule, 22 March is on the cusp of Pisces and Aries. The Sun itself "
+        "entered Aries on 20 March 2010 at 21:02 (UTC+03:30): no clock in Asia/Tehran showed "
+        "00:30 on 22 March.");
+    row("year not covered", QDate(1899, 7, 21), "", "UTC", {});
 }
 
 void TestAstroTexts::cuspSentences() {
@@ -370,9 +359,8 @@ void TestAstroTexts::cuspSentences() {
     QFETCH(QString, time);
     QFETCH(QByteArray, zoneId);
     QFETCH(QString, sentence);
-    std::optional<QTime> at;
-    if (!time.isEmpty())
-        at = QTime::fromString(time, QStringLiteral("HH:mm"));
+    const std::optional<QTime> at =
+        time.isEmpty() ? std::nullopt : std::optional(QTime::fromString(time, "HH:mm"));
     const std::optional<QString> got = Astro::cuspSentence(date, at, QTimeZone(zoneId));
     QCOMPARE(got.value_or(QString()), sentence);
     QCOMPARE(got.has_value(), !sentence.isEmpty());
