@@ -100,6 +100,45 @@ search_cusp() {
   new_window "$before"
 }
 
+# "Sun Sign Changes" opened by keyboard from the window given (Sun > Exact Sign
+# Changes...). Prints its id.
+open_sun() {
+  local sun
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+  xdotool key alt+s
+  sleep 0.3
+  xdotool key e
+  sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
+  sleep 0.4
+  echo "$sun"
+}
+# The exit screen reached through File > Exit of the window given. Prints its id.
+exit_screen_from() {
+  local before
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+  xdotool key alt+f
+  sleep 0.3
+  before=$(visible)
+  xdotool key x
+  new_window "$before"
+}
+# Ends the program through its exit screen, and the X server with it.
+end_from() {
+  local exitscreen
+  exitscreen=$(exit_screen_from "$1")
+  xdotool windowfocus --sync "$exitscreen"
+  xdotool key alt+x
+  stop
+}
+# In "Sun Sign Changes": a box chosen by its mnemonic, an entry typed (a list jumps
+# to the entry typed).
+choose_in_sun() { # mnemonic, entry
+  xdotool key "$1"
+  sleep 0.5
+  xdotool type --delay 20 "$2"
+  sleep 0.5
+}
+
 # --- The windows on a bare X server ---
 start bare
 input=$(new_window "")
@@ -119,12 +158,7 @@ xdotool windowfocus --sync "$about"
 xdotool key Escape
 sleep 0.3
 
-xdotool windowfocus --sync "$result"
-xdotool key alt+f
-sleep 0.3
-before=$(visible)
-xdotool key x
-exitscreen=$(new_window "$before")
+exitscreen=$(exit_screen_from "$result")
 shoot "$exitscreen" exit-screen.png
 xdotool windowfocus --sync "$exitscreen"
 xdotool key alt+x
@@ -139,11 +173,7 @@ xdotool key Tab Tab
 sleep 0.4
 shoot_framed "$result" result-focused-area.png
 
-xdotool key alt+f
-sleep 0.3
-before=$(visible)
-xdotool key x
-exitscreen=$(new_window "$before")
+exitscreen=$(exit_screen_from "$result")
 # E&xit holds the focus; Tab, Tab, Tab reach "Refer A Friend &Now" (the check
 # box, then "Your Name"); Return presses it with the form untouched.
 xdotool key Tab Tab Tab
@@ -163,11 +193,7 @@ stop
 TZ=Europe/Paris start openbox
 input=$(new_window "")
 result=$(search_cusp "$input" keep)
-xdotool key alt+s
-sleep 0.3
-xdotool key e
-sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
-sleep 0.4
+sun=$(open_sun "$result")
 xdotool key alt+t
 xdotool type --delay 20 '09:15'
 xdotool key Return
@@ -175,42 +201,25 @@ sleep 0.4
 shoot_framed "$sun" sun-changes.png
 xdotool key Escape
 sleep 0.3
-xdotool windowactivate --sync "$result"
-xdotool key alt+f
-sleep 0.3
-before=$(visible)
-xdotool key x
-exitscreen=$(new_window "$before")
-xdotool key alt+x
-stop
+end_from "$result"
 
 # --- The same windows under each desktop look (docs/screenshots/looks/): Qt's
 # default, the Adwaita-Dark and Adwaita-HighContrast styles and a dark GTK theme.
 # The program draws with its own style and palette, so all four should match ---
 mkdir -p "$out/looks"
 shoot_look() { # look: input, cusp result, Sun Sign Changes and exit screen
-  local look=$1
+  local look=$1 input result sun exitscreen
   input=$(new_window "")
   shoot "$input" "looks/$look-input.png"
   xdotool windowfocus --sync "$input"
   result=$(search_cusp "$input" focus)
   shoot "$result" "looks/$look-result.png"
-  xdotool windowfocus --sync "$result"
-  xdotool key alt+s
-  sleep 0.3
-  xdotool key e
-  sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
-  sleep 0.4
+  sun=$(open_sun "$result")
   shoot "$sun" "looks/$look-sun-changes.png"
   xdotool windowfocus --sync "$sun"
   xdotool key Escape
   sleep 0.3
-  xdotool windowfocus --sync "$result"
-  xdotool key alt+f
-  sleep 0.3
-  before=$(visible)
-  xdotool key x
-  exitscreen=$(new_window "$before")
+  exitscreen=$(exit_screen_from "$result")
   shoot "$exitscreen" "looks/$look-exit-screen.png"
   xdotool windowfocus --sync "$exitscreen"
   xdotool key alt+x
@@ -230,18 +239,7 @@ shoot_look gtk-dark
 # 2024, 03:06), then a time the clocks showed twice (27 October 2024, 01:30) ---
 TZ=Europe/London start openbox
 input=$(new_window "")
-xdotool key alt+s
-sleep 0.3
-xdotool key e
-sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
-sleep 0.4
-# The year box has the keyboard; a list jumps to the entry typed.
-choose_in_sun() { # mnemonic, entry
-  xdotool key "$1"
-  sleep 0.5
-  xdotool type --delay 20 "$2"
-  sleep 0.5
-}
+sun=$(open_sun "$input")
 choose_in_sun alt+y 2024
 choose_in_sun alt+m March
 choose_in_sun alt+d 20
@@ -259,18 +257,10 @@ sleep 0.4
 shoot_framed "$sun" sun-repeated-hour.png
 xdotool key Escape
 sleep 0.3
-xdotool windowactivate --sync "$input"
-xdotool key alt+f
-sleep 0.3
-before=$(visible)
-xdotool key x
-exitscreen=$(new_window "$before")
-xdotool key alt+x
-stop
+end_from "$input"
 
 # --- Under openbox: the picture of the days around a sign change, with the birth on
-# it, in the "Sun Sign Changes" window opened from the input window's Sun menu; then
-# once more at twice the scale ---
+# it; then once more at twice the scale ---
 # Chooses year, month, day, zone and time of birth by keyboard and takes the window.
 sun_picture() { # window year month day zone time file
   choose_in_sun alt+y "$2"
@@ -285,29 +275,16 @@ sun_picture() { # window year month day zone time file
   sleep 0.5
   shoot_framed "$1" "$7"
 }
-open_sun() {
-  local input
-  input=$(new_window "")
-  xdotool windowfocus --sync "$input"
-  xdotool key alt+s
-  sleep 0.3
-  xdotool key e
-  xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1
-}
 SOLVANTA_SCREEN=1024x768x24 start openbox
-sun=$(open_sun)
-sleep 0.4
+sun=$(open_sun "$(new_window "")")
 sun_picture "$sun" 1990 July 21 Europe/Berlin '' sun-picture-cusp-day.png
 sun_picture "$sun" 2024 March 20 Europe/London 03:06 sun-picture-minute-of-change.png
 sun_picture "$sun" 2024 October 27 Europe/London 01:30 sun-picture-repeated-hour.png
-xdotool key Escape
-sleep 0.3
 kill "$app" 2>/dev/null || true
 stop
 
 SOLVANTA_SCREEN=2560x1600x24 QT_SCALE_FACTOR=2 start openbox
-sun=$(open_sun)
-sleep 0.4
+sun=$(open_sun "$(new_window "")")
 sun_picture "$sun" 1990 July 21 Europe/Berlin 10:00 sun-picture-scale-2.png
 kill "$app" 2>/dev/null || true
 stop
@@ -317,11 +294,7 @@ stop
 # says how many match ---
 start openbox
 input=$(new_window "")
-xdotool key alt+s
-sleep 0.3
-xdotool key e
-sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
-sleep 0.4
+sun=$(open_sun "$input")
 xdotool key alt+z ctrl+a
 xdotool type --delay 20 'pago'
 sleep 0.3
@@ -331,11 +304,4 @@ shoot_area "$sun" sun-zone-several.png
 xdotool key Escape
 sleep 0.3
 xdotool windowactivate --sync "$sun" 2>/dev/null && xdotool key Escape && sleep 0.3
-xdotool windowactivate --sync "$input"
-xdotool key alt+f
-sleep 0.3
-before=$(visible)
-xdotool key x
-exitscreen=$(new_window "$before")
-xdotool key alt+x
-stop
+end_from "$input"
