@@ -9,18 +9,27 @@
 
 namespace {
 
-// A one-pixel edge around a control, in the colour of its palette's window text.
+// The keyboard's frame: two solid pixels just inside `rect`.
+void drawFocusFrame(QPainter* painter, const QRect& rect) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(Look::kFocusBlue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter->restore();
+}
+
+// A one-pixel edge around a control, in the colour of its palette's window text,
+// and the keyboard's frame inside it while the control has the focus.
 void drawEdge(QPainter* painter, const QStyleOption* option, const QRect& rect) {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);
     painter->setPen(QPen(option->palette.color(QPalette::WindowText), 1));
     painter->drawRect(rect.adjusted(0, 0, -1, -1));
-    if (option->state.testFlag(QStyle::State_HasFocus)) {
-        painter->setPen(QPen(Look::kFocusBlue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter->drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
-    }
     painter->restore();
+    if (option->state.testFlag(QStyle::State_HasFocus))
+        drawFocusFrame(painter, rect);
 }
 
 } // namespace
@@ -30,16 +39,10 @@ ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral(
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
     switch (element) {
-    case PE_FrameFocusRect: {
+    case PE_FrameFocusRect:
         // Tabs and check boxes: a solid frame around the text.
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->setBrush(Qt::NoBrush);
-        painter->setPen(QPen(Look::kFocusBlue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
-        painter->restore();
+        drawFocusFrame(painter, option->rect);
         return;
-    }
     case PE_PanelLineEdit:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
