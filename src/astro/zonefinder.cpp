@@ -222,6 +222,31 @@ ZoneMatch findZone(const QString& typed) {
     return fromZones(zones);
 }
 
+QString Place::name() const {
+    QStringList parts{city};
+    if (!region.isEmpty() && region != city)
+        parts.append(region);
+    if (!country.isEmpty())
+        parts.append(country);
+    return parts.join(QStringLiteral(", "));
+}
+
+QString Place::offer() const {
+    return name() + QStringLiteral(" \u2014 ") + QString::fromLatin1(zone);
+}
+
+QStringList offers(const ZoneMatch& match) {
+    QStringList texts;
+    if (!match.places.isEmpty()) {
+        for (const Place& place : match.places)
+            texts.append(place.offer());
+        return texts;
+    }
+    for (const QByteArray& id : match.candidates)
+        texts.append(QString::fromLatin1(id));
+    return texts;
+}
+
 const QList<QByteArray>& offeredZoneIds() {
     static const QList<QByteArray> ids = [] {
         QList<QByteArray> all = guardedDatabase().offered;

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTimeZone>
+
+#include <optional>
 
 // Finding a time zone from what a person types, for the window and the command line
 // alike. Text from outside never reaches QTimeZone: only a name from the system's zone
@@ -12,12 +15,33 @@
 // would read as a rule of its own, or a path, is simply a name nobody has.
 namespace Astro {
 
+// A place people were born in: a city, with its region and country, and its zone.
+struct Place {
+    QString city;    // "Springfield"
+    QString region;  // "Illinois"; may be empty
+    QString country; // "United States"
+    QByteArray zone; // "America/Chicago"
+
+    // "Springfield, Illinois, United States"
+    QString name() const;
+    // "Springfield, Illinois, United States — America/Chicago": how a list offers the
+    // place; findZone() reads it back as exactly this place.
+    QString offer() const;
+    bool operator==(const Place&) const = default;
+};
+
 struct ZoneMatch {
     enum class Kind { Exact, Several, None };
     Kind kind = Kind::None;
     QTimeZone zone;               // Exact: the zone found
+    std::optional<Place> place;   // Exact: the city found, when the text named a city
     QList<QByteArray> candidates; // Several: the zones that match, sorted
+    QList<Place> places;          // Several: the cities that match, most populous first
 };
+
+// What a list offers for a match of several, each text one that findZone() reads back
+// as exactly one zone: the cities' offers when cities matched, else the zones' names.
+QStringList offers(const ZoneMatch& match);
 
 // Resolves, in this order and in any case, with spaces read as underscores:
 // - a zone's name in the system's database, or a plain offset from UTC: "UTC", "UTC+5",
