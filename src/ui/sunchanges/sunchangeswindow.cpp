@@ -638,3 +638,10 @@ bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+void SunChangesWindow::focusNextEntry(bool placeKnown) {
+    if (placeKnown)
+        m_ui->txtTime->setFocus(Qt::OtherFocusReason);
+    else
+        m_ui->cboZone->setFocus(Qt::OtherFocusReason);
+}
