@@ -128,39 +128,19 @@ char* toString(const TextPlace& p) {
 // The window's own controls where they stood before the band that leads to the exact
 // sign was added: client-area position and size. Value labels size themselves to what
 // they show (marked with a size of 0), so only where they start is fixed.
-const char* const kPlacedControls[] = {"Frame2 0 0 560 41",
-                                       "Label61 8 5 544 33",
-                                       "SSTab1 0 48 561 409",
-                                       "fra1 8 75 544 377",
-                                       "fra2 8 75 544 377",
-                                       "Frame5 0 456 560 56",
-                                       "cmdBack 472 472 81 25",
-                                       "lblCobrand 8 459 452 50",
-                                       "lblFullBrand 8 459 452 50",
-                                       "picSunSign_0 336 91 200 200",
-                                       "picSunSign_1 336 91 200 200",
-                                       "txtSunSignPositiveTraits_0 24 339 257 87",
-                                       "txtSunSignNegativeTraits_0 288 339 249 87",
-                                       "txtSunSignPositiveTraits_1 24 307 249 63",
-                                       "txtSunSignNegativeTraits_1 288 307 249 63",
-                                       "txtTwoSunSignDesc 24 387 513 63",
-                                       "Label13_0 24 315 89 13",
-                                       "Label10_0 288 315 95 13",
-                                       "Label13_1 24 291 89 13",
-                                       "Label10_1 288 291 95 13",
-                                       "Label10_2 24 371 170 13",
-                                       "Label15_% 24 99 87 13",
-                                       "Label11_% 24 133 51 13",
-                                       "Label27_% 24 166 66 13",
-                                       "Label23_% 24 200 90 13",
-                                       "Label21_% 24 233 63 13",
-                                       "Label17_% 24 267 83 13",
-                                       "lblSunSign_% 136 99 0 0",
-                                       "lblSunSignElement_% 136 135 0 0",
-                                       "lblSunSignBirthStone_% 136 168 0 0",
-                                       "lblSunSignNumber_% 136 201 0 0",
-                                       "lblSunSignDay_% 136 234 0 0",
-                                       "lblSunSignCompatibility_% 136 267 0 0"};
+const char kPlacedControls[] =
+    "Frame2 0 0 560 41;Label61 8 5 544 33;SSTab1 0 48 561 409;fra1 8 75 544 377;"
+    "fra2 8 75 544 377;Frame5 0 456 560 56;cmdBack 472 472 81 25;lblCobrand 8 459 452 50;"
+    "lblFullBrand 8 459 452 50;picSunSign_% 336 91 200 200;txtTwoSunSignDesc 24 387 513 63;"
+    "txtSunSignPositiveTraits_0 24 339 257 87;txtSunSignNegativeTraits_0 288 339 249 87;"
+    "txtSunSignPositiveTraits_1 24 307 249 63;txtSunSignNegativeTraits_1 288 307 249 63;"
+    "Label13_0 24 315 89 13;Label10_0 288 315 95 13;Label13_1 24 291 89 13;"
+    "Label10_1 288 291 95 13;Label10_2 24 371 170 13;Label15_% 24 99 87 13;"
+    "Label11_% 24 133 51 13;Label27_% 24 166 66 13;Label23_% 24 200 90 13;"
+    "Label21_% 24 233 63 13;Label17_% 24 267 83 13;lblSunSign_% 136 99 0 0;"
+    "lblSunSignElement_% 136 135 0 0;lblSunSignBirthStone_% 136 168 0 0;"
+    "lblSunSignNumber_% 136 201 0 0;lblSunSignDay_% 136 234 0 0;"
+    "lblSunSignCompatibility_% 136 267 0 0";
 
 // A window on the fake platform; closing it deletes it.
 struct Fixture {
@@ -583,8 +563,8 @@ void TestResultWindow::wayToTheExactSign() {
     QVERIFY(f.showActive());
     const bool cusp = way == "cmdExactSun";
     QWidget* client = f.window->centralWidget();
-    for (const char* entry : kPlacedControls) {
-        const QStringList v = QString::fromLatin1(entry).split(' ');
+    for (const QString& entry : QString::fromLatin1(kPlacedControls).split(';')) {
+        const QStringList v = entry.split(' ');
         for (int slot = 0; slot < (v[0].endsWith('%') ? 2 : 1); ++slot) {
             const QString name = QString(v[0]).replace('%', QString::number(slot));
             auto* control = client->findChild<QWidget*>(name);
