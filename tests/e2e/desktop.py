@@ -268,11 +268,11 @@ def check_links(window, count, where, keyboard=()):
 
 
 def screen_reader_view(scenario):
-    """What a screen reader finds and can do: link labels are links it can
-    press, outside the tab order (but for the way on to the exact sign), and the
-    offer hidden behind the other is not on screen; right and middle clicks open nothing; values are read out as themselves, labelled by their captions; after
-    a no-cusp run the tab list offers the first tab alone, and both again at the
-    next run."""
+    """What a screen reader finds and can do: link labels are links it can press,
+    outside the tab order (but for the way on to the exact sign), and the offer hidden
+    behind the other is not on screen; right and middle clicks open nothing; values are
+    read out as themselves, labelled by their captions; after a no-cusp run the tab list
+    offers the first tab alone, and both again at the next run."""
     program, window = steps.start_to_input(scenario)
     check_links(window, 3, "input window")  # banner, slogan, the offer in front
     steps.front_promotion(window)
