@@ -239,10 +239,10 @@ void TestSunChangesRegistry::resultLeadsToWhereToTypeNext() {
     QCOMPARE(sun->chosenDate(), QDate(1990, 7, 21));
     QTRY_COMPARE(QApplication::activeWindow(), sun);
     QCOMPARE(QApplication::focusWidget(), child<QWidget>(sun, "cboZone"));
-    QVERIFY(sun->chooseZone("Asia/Kolkata"));
-    auto* time = child<QLineEdit>(sun, "txtTime");
-    time->setText("23:30");
-    QTest::keyClick(time, Qt::Key_Return);
+    // Typed over what the box held.
+    QTest::keyClicks(QApplication::focusWidget(), "Asia/Kolkata");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    child<QLineEdit>(sun, "txtTime")->setText("23:30");
     if (closed) {
         child<QAbstractButton>(sun, "cmdClose")->click();
         settle();
