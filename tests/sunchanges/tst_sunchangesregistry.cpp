@@ -45,6 +45,8 @@ private slots:
     void oneWindowMovesToTheNewDate();
     void closingItChangesNothingElse();
     void openedAgainItKeepsItsChoices();
+    void resultLeadsToWhereToTypeNext_data();
+    void resultLeadsToWhereToTypeNext();
     void everyWayOutClosesIt_data();
     void everyWayOutClosesIt();
 
@@ -217,6 +219,46 @@ void TestSunChangesRegistry::openedAgainItKeepsItsChoices() {
     QCOMPARE(sun->zone().id(), QByteArray("Asia/Tokyo"));
     QCOMPARE(m_platform->settings, settings);
     QCOMPARE(m_platform->flushCount, 0);
+}
+
+void TestSunChangesRegistry::resultLeadsToWhereToTypeNext_data() {
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("closed between searches") << true;
+    QTest::newRow("left open") << false;
+}
+
+// The result window's way on opens the window on the birth date with the keyboard in
+// the place box; once a place is chosen, in the time box. A new search forgets the
+// time of birth and keeps the place.
+void TestSunChangesRegistry::resultLeadsToWhereToTypeNext() {
+    QFETCH(bool, closed);
+    QWidget* result = searchToResult(21, 7, 1990);
+    child<QAbstractButton>(result, "cmdExactSun")->click();
+    SunChangesWindow* sun = m_windows->loadedSunChangesWindow();
+    QVERIFY(sun && sun->isVisible());
+    QCOMPARE(sun->chosenDate(), QDate(1990, 7, 21));
+    QTRY_COMPARE(QApplication::activeWindow(), sun);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(sun, "cboZone"));
+    // Typed over what the box held.
+    QTest::keyClicks(QApplication::focusWidget(), "Asia/Kolkata");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    child<QLineEdit>(sun, "txtTime")->setText("23:30");
+    if (closed) {
+        child<QAbstractButton>(sun, "cmdClose")->click();
+        settle();
+    }
+
+    child<QAbstractButton>(result, "cmdBack")->click();
+    settle();
+    result = searchToResult(1, 1, 1950);
+    QTest::mouseClick(child<QWidget>(result, "lnkExactSun"), Qt::LeftButton);
+    sun = m_windows->loadedSunChangesWindow();
+    QVERIFY(sun && sun->isVisible());
+    QCOMPARE(sun->chosenDate(), QDate(1950, 1, 1));
+    QCOMPARE(sun->zone().id(), QByteArray("Asia/Kolkata"));
+    QCOMPARE(child<QLineEdit>(sun, "txtTime")->text(), QString());
+    QTRY_COMPARE(QApplication::activeWindow(), sun);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(sun, "txtTime"));
 }
 
 void TestSunChangesRegistry::everyWayOutClosesIt_data() {

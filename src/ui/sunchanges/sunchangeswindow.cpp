@@ -638,3 +638,13 @@ bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+void SunChangesWindow::focusNextEntry(bool placeKnown) {
+    // What the box holds is selected, so that typing replaces it.
+    QLineEdit* box = placeKnown ? m_ui->txtTime : m_ui->cboZone->lineEdit();
+    if (placeKnown)
+        m_ui->txtTime->setFocus(Qt::OtherFocusReason);
+    else
+        m_ui->cboZone->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}

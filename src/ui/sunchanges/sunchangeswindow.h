@@ -79,6 +79,10 @@ public:
     // Puts the choices back, the time of birth read without messages.
     void restore(const Choices& choices);
 
+    // Gives the keyboard to the box the person fills in next: the birth place, or the
+    // time of birth once the place is known.
+    void focusNextEntry(bool placeKnown);
+
 signals:
     // The window is being closed (its close box, "Close", Escape or any close()).
     void closing();
