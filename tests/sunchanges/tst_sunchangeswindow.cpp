@@ -172,6 +172,9 @@ void TestSunChangesWindow::tableFollowsYearAndZone() {
     QCOMPARE(readRow(table, 6).value(1), QStringLiteral("21 June 2016"));
     QCOMPARE(child<QLabel>(m_window, "lblPlace")->text(), QStringLiteral("Pacific/Kiritimati"));
     QCOMPARE(m_window->zone().id(), QByteArray("Pacific/Kiritimati"));
+    // Opened again, the place kept wins over the zone kept beside it.
+    m_window->restore({QDate(1966, 1, 1), "UTC", QString(), "Asia/Tokyo"});
+    QCOMPARE(m_window->zone().id(), QByteArray("Asia/Tokyo"));
 }
 
 void TestSunChangesWindow::summerTimeShowsBothOffsets() {
