@@ -70,6 +70,15 @@ TimeEntry readTimeBox(const QString& text) {
     return {TimeEntry::Kind::Unreadable, {}};
 }
 
+// The width a line box asks for while it holds `text` (its clear button shown), the box
+// left empty.
+int widthHolding(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    const int width = box->sizeHint().width();
+    box->clear();
+    return width;
+}
+
 // The same day and month in the nearest year offered (28 February for the 29th in a
 // common year).
 QDate withinOfferedYears(QDate date) {
@@ -257,10 +266,7 @@ void SunChangesWindow::applyLook() {
 
     // The time box has its clear button's room from the start: it asks for that room
     // only while it holds text, and the whole row moved as the first digit was typed.
-    QLineEdit* time = m_ui->txtTime;
-    time->setText(QStringLiteral("00:00"));
-    time->setMinimumWidth(time->sizeHint().width());
-    time->clear();
+    m_ui->txtTime->setMinimumWidth(widthHolding(m_ui->txtTime, QStringLiteral("00:00")));
 
     // The table beside the birth: the window is wide rather than tall, and fits a
     // 1280 x 720 screen with a panel. It may grow (the table and picture take the
