@@ -40,7 +40,12 @@ class SunChangesWindow;
 //   after changing it; only then is a time that cannot be read, or one that the
 //   clocks skipped, answered with a message. Changing year, zone, day or month
 //   redraws the reading without messages; Enter in the year, day or month box asks
-//   for it as "Show" does. The table's row of the sign the Sun was in is highlighted.
+//   for it as "Show" does. The table's row of the sign the Sun was in is highlighted
+//   and is the table's current row, where the keyboard lands.
+// - A reading the user asked for (Enter, "Show", Enter on a place found) takes the
+//   keyboard, so that a screen reader reads it out; a refused time leaves the keyboard
+//   in the time box. On a cusp day the sentence under the picture comes next in the
+//   tab order, read out as its own text.
 // - A non-modal dialog: Escape closes an open list first, the window only when no
 //   list is open.
 // - Under the reading, a picture of the days around the sign change nearest the birth
