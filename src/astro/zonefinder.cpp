@@ -167,13 +167,19 @@ ZoneMatch exact(const QByteArray& id) {
     return match;
 }
 
+// "IST", "cest": two to five letters, as the clocks' abbreviations are ("+0530" is not).
+bool isAbbreviation(const QString& text) {
+    static const QRegularExpression letters(QStringLiteral("^[A-Za-z]{2,5}$"));
+    return letters.match(text).hasMatch();
+}
+
 // The abbreviations the zones' clocks have shown since 1970 ("IST", "CEST"), each with
 // the zones that showed it. Only regular files of the zone folder are read.
 QHash<QString, QList<QByteArray>> loadAbbreviations(const Database& db) {
     QHash<QString, QList<QByteArray>> zonesBy;
     const QDateTime from(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC);
-    const QDateTime to(QDate(2038, 1, 1), QTime(0, 0), Qt::UTC);
-    static const QRegularExpression letters(QStringLiteral("^[A-Za-z]{2,5}$"));
+    // The rules in force now repeat: a year ahead shows all they will show.
+    const QDateTime to = QDateTime::currentDateTimeUtc().addYears(1);
     for (auto it = db.zones.cbegin(); it != db.zones.cend(); ++it) {
         if (!isZoneFile(it->spelling))
             continue;
@@ -184,7 +190,7 @@ QHash<QString, QList<QByteArray>> loadAbbreviations(const Database& db) {
         for (const QTimeZone::OffsetData& change : zone.transitions(from, to))
             shown.insert(change.abbreviation);
         for (const QString& abbreviation : shown) {
-            if (letters.match(abbreviation).hasMatch())
+            if (isAbbreviation(abbreviation))
                 zonesBy[folded(abbreviation)].append(it->zone);
         }
     }
@@ -432,8 +438,10 @@ ZoneMatch findZone(const QString& typed) {
     }
     if (const auto older = db.older.constFind(key); older != db.older.cend())
         return exact(older->zone);
-    if (const auto shown = abbreviations(db).constFind(key); shown != abbreviations(db).cend())
-        return fromZones(*shown);
+    if (isAbbreviation(key)) {
+        if (const auto shown = abbreviations(db).constFind(key); shown != abbreviations(db).cend())
+            return fromZones(*shown);
+    }
     QList<QByteArray> zones;
     for (const auto& [name, zone] : db.searchable) {
         if (startsAWord(name, key))
