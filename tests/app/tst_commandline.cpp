@@ -100,6 +100,9 @@ private slots:
         zone("two zones match", "indian/ch", A::Refuse,
              "2 time zones match \"indian/ch\": Indian/Chagos, Indian/Christmas (give one");
         zone("many zones match", "america", A::Refuse, "America/Araguaina and 139 more");
+        zone("five zones, none more", "IST", A::Refuse,
+             "5 time zones match \"IST\": Asia/Gaza, Asia/Hebron, Asia/Jerusalem, Asia/Kolkata, "
+             "Europe/Dublin (give one of them).");
         for (const char* name : {"Xanadu", "foo", "XYZ+10:30", "ABC+1DEF,M13.5.0,M1.1.0",
                                  "../../../dev/stdin", "../../../tmp/x.tzif"})
             zone(QStringLiteral("no zone ") + name, name, A::Refuse,
@@ -276,6 +279,9 @@ private slots:
             << "--sun-sign 1990-07-21 --time-zone Springfield" << 2 << ""
             << "solvanta: 5 places match \"Springfield\": Springfield, Massachusetts, United "
                "States \u2014 America/New_York, Springfield, Missouri";
+        QTest::newRow("many places, counted")
+            << "--sun-changes 2024 --time-zone san" << 2 << ""
+            << "solvanta: 158 places match \"san\": San, S\u00E9gou, Mali \u2014 Africa/Bamako, ";
         QTest::newRow("sun changes, unknown zone")
             << "--sun-changes 2000 --time-zone Nowhere/Land" << 2 << ""
             << "solvanta: Unknown time zone: \"Nowhere/Land\"";
