@@ -276,7 +276,8 @@ CitiesNamed citiesNamed(const Database& db, const QString& key, const QByteArray
             part.chop(1);
     }
     const QString name = parts.takeFirst();
-    if (name.isEmpty() || parts.contains(QString()))
+    parts.removeAll(QString()); // "London, " while the region is still to come
+    if (name.isEmpty())
         return {};
     const auto fits = [&](const City& city) {
         if (!zone.isEmpty() && city.place.zone != zone)

@@ -83,6 +83,8 @@ private slots:
         row("the other London", "London, Ontario", Kind::Exact, {"America/Toronto"},
             "London, Ontario, Canada");
         row("region not the city's", "Springfield, Texas", Kind::None);
+        row("region still to come", "London, ", Kind::Several,
+            {"Europe/London", "America/Toronto"});
         row("start of a city's name", "Springf", Kind::Several, {"America/Chicago"});
         row("offer", "Springfield, Missouri, United States \u2014 America/Chicago", Kind::Exact,
             {"America/Chicago"}, "Springfield, Missouri, United States");
