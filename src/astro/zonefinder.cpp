@@ -204,13 +204,14 @@ const QHash<QString, QList<QByteArray>>& abbreviations(const Database& db) {
 
 struct City {
     Place place;
-    QString cityKey, regionKey;
-    QStringList countryKeys; // the country's names and its code
+    QString cityKey, regionKey, nameKey; // nameKey: the whole name(), as offered
+    QStringList countryKeys;             // the country's names and its code
 };
 
 struct CityTable {
-    QList<City> cities;                // most populous first
-    QHash<QString, QList<int>> byName; // rows by the city's whole name, most populous first
+    QList<City> cities;                    // most populous first
+    QHash<QString, QList<int>> byName;     // rows by the city's whole name, most populous first
+    QHash<QString, QList<int>> byFullName; // rows by the name with region and country
 };
 
 std::atomic<bool> g_cityTableRead{false};
@@ -246,7 +247,9 @@ CityTable loadCities(const Database& db) {
         city.regionKey = searchKey(city.place.region);
         city.countryKeys = {searchKey(city.place.country),
                             searchKey(QString::fromUtf8(fields.at(2))), folded(code)};
+        city.nameKey = searchKey(city.place.name());
         table.byName[city.cityKey].append(int(table.cities.size()));
+        table.byFullName[city.nameKey].append(int(table.cities.size()));
         table.cities.append(city);
     }
     return table;
@@ -258,15 +261,14 @@ const CityTable& cityTable(const Database& db) {
 }
 
 // The cities a text names: "springfield", "spring", "springfield,_illinois", each part
-// after a comma the start of a word of the city's region or country (or its code), and
-// in `zone` when one is given. `whole`: the cities of that whole name; `starting`: the
+// after a comma the start of a word of the city's region or country (or its code).
+// `whole`: the cities of that whole name; `starting`: the
 // others with a word that starts so (only when asked for, or when there is no city of
 // that whole name). Each most populous first.
 struct CitiesNamed {
     QList<int> whole, starting;
 };
-CitiesNamed citiesNamed(const Database& db, const QString& key, const QByteArray& zone,
-                        bool alwaysStarting = false) {
+CitiesNamed citiesNamed(const Database& db, const QString& key, bool alwaysStarting = false) {
     const CityTable& table = cityTable(db);
     QStringList parts = key.split(QLatin1Char(','));
     for (QString& part : parts) {
@@ -275,13 +277,16 @@ CitiesNamed citiesNamed(const Database& db, const QString& key, const QByteArray
         while (part.endsWith(QLatin1Char('_')))
             part.chop(1);
     }
-    const QString name = parts.takeFirst();
+    // A name with a comma of its own ("Washington, D.C.") is the name, when it is one.
+    qsizetype nameParts = parts.size();
+    while (nameParts > 1 && !table.byName.contains(parts.first(nameParts).join(u",_")))
+        --nameParts;
+    const QString name = parts.first(nameParts).join(u",_");
+    parts.remove(0, nameParts);
     parts.removeAll(QString()); // "London, " while the region is still to come
     if (name.isEmpty())
         return {};
     const auto fits = [&](const City& city) {
-        if (!zone.isEmpty() && city.place.zone != zone)
-            return false;
         for (const QString& part : parts) {
             if (!startsAWord(city.regionKey, part) &&
                 std::none_of(city.countryKeys.cbegin(), city.countryKeys.cend(),
@@ -406,7 +411,15 @@ ZoneMatch findZone(const QString& typed) {
         const auto zone = db.zones.constFind(zoneKey);
         if (zone == db.zones.cend())
             return {};
-        return fromCities(db, citiesNamed(db, key.left(dash), zone->zone).whole);
+        QString name = key.left(dash);
+        while (name.endsWith(QLatin1Char('_')))
+            name.chop(1);
+        QList<int> rows;
+        for (const int row : cityTable(db).byFullName.value(name)) {
+            if (cityTable(db).cities.at(row).place.zone == zone->zone)
+                rows.append(row);
+        }
+        return fromCities(db, rows);
     }
     if (key.size() > kLongestName)
         return {};
@@ -455,10 +468,10 @@ ZoneMatch findZone(const QString& typed) {
     // it starts. Where the names find several and the text is a city's whole name: those
     // cities, then the ones it starts.
     if (byName.kind == ZoneMatch::Kind::None) {
-        const CitiesNamed cities = citiesNamed(db, key, {});
+        const CitiesNamed cities = citiesNamed(db, key);
         return fromCities(db, cities.whole.isEmpty() ? cities.starting : cities.whole);
     }
-    const CitiesNamed cities = citiesNamed(db, key, {}, true);
+    const CitiesNamed cities = citiesNamed(db, key, true);
     if (cities.whole.isEmpty())
         return byName;
     return fromCities(db, cities.whole + cities.starting);

@@ -1,5 +1,6 @@
 #include "zonefinder.h"
 
+#include <QFile>
 #include <QTest>
 
 using Kind = Astro::ZoneMatch::Kind;
@@ -82,6 +83,8 @@ private slots:
             "London, Westminster, United Kingdom");
         row("the other London", "London, Ontario", Kind::Exact, {"America/Toronto"},
             "London, Ontario, Canada");
+        row("a comma in the city's name", "washington, d.c.", Kind::Exact, {"America/New_York"},
+            "Washington, D.C., District of Columbia, United States");
         row("region not the city's", "Springfield, Texas", Kind::None);
         row("region still to come", "London, ", Kind::Several,
             {"Europe/London", "America/Toronto"});
@@ -153,6 +156,33 @@ private slots:
                 QCOMPARE(back.zone.id(), match.places.at(i).zone);
             }
         }
+    }
+
+    // Every city of the table can be found by its name and region, and what a list
+    // offers for it is read back as exactly that city.
+    void everyCityIsFoundAndReadBack() {
+        QFile file(QStringLiteral(":/places/cities.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        int rows = 0;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (line.startsWith('#') || fields.size() != 6)
+                continue;
+            ++rows;
+            const QString city = QString::fromUtf8(fields.at(0));
+            const QString typed = city + QStringLiteral(", ") + QString::fromUtf8(fields.at(1));
+            const Astro::ZoneMatch match = Astro::findZone(typed);
+            QList<Astro::Place> found = match.places;
+            if (match.place)
+                found.append(*match.place);
+            const auto place = std::find_if(found.cbegin(), found.cend(), [&](const auto& p) {
+                return p.city == city && p.zone == fields.at(5);
+            });
+            QVERIFY2(place != found.cend(), qPrintable(typed));
+            const Astro::ZoneMatch back = Astro::findZone(place->offer());
+            QVERIFY2(back.kind == Kind::Exact && back.place == *place, qPrintable(place->offer()));
+        }
+        QVERIFY(rows > 7000);
     }
 
     // Every zone offered in a list is found by its own name.
