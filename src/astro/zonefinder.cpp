@@ -36,6 +36,8 @@ QString folded(const QString& text) {
 // How typed text and cities are compared: as names are, and with accents dropped
 // ("São Paulo" and "sao paulo" alike).
 QString searchKey(const QString& text) {
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return folded(text); // no accents to drop: most names, and what most people type
     QString key;
     for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
         if (c.category() != QChar::Mark_NonSpacing)
@@ -222,7 +224,14 @@ CityTable loadCities(const Database& db) {
     QFile file(kCityTable);
     if (!file.open(QIODevice::ReadOnly))
         return table;
-    QHash<QString, QString> countryNames; // by code: the toolkit's name, as for countries
+    // Zones, regions and countries repeat from row to row: each is looked at once.
+    QHash<QByteArray, bool> known;
+    QHash<QByteArray, QString> regionKeys;
+    struct Country {
+        QString name;
+        QStringList keys; // the toolkit's name, the table's, the code
+    };
+    QHash<QByteArray, Country> countries;
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QList<QByteArray> fields = line.split('\t');
         if (fields.size() != 6 || line.startsWith('#'))
@@ -230,24 +239,37 @@ CityTable loadCities(const Database& db) {
         City city;
         city.place.zone = fields.at(5);
         // A zone the system's database lacks is no use: the row is left out.
-        if (!db.zones.contains(folded(QString::fromLatin1(city.place.zone))))
+        auto zoneKnown = known.find(city.place.zone);
+        if (zoneKnown == known.end())
+            zoneKnown = known.insert(
+                city.place.zone, db.zones.contains(folded(QString::fromLatin1(city.place.zone))));
+        if (!*zoneKnown)
             continue;
-        const QString code = QString::fromLatin1(fields.at(3));
-        auto name = countryNames.find(code);
-        if (name == countryNames.end()) {
+        auto country = countries.find(fields.at(3) + '\t' + fields.at(2));
+        if (country == countries.end()) {
+            const QString code = QString::fromLatin1(fields.at(3));
+            const QString given = QString::fromUtf8(fields.at(2));
             const QLocale::Territory territory = QLocale::codeToTerritory(code);
-            name = countryNames.insert(code, territory == QLocale::AnyTerritory
-                                                 ? QString::fromUtf8(fields.at(2))
-                                                 : QLocale::territoryToString(territory));
+            const QString name =
+                territory == QLocale::AnyTerritory ? given : QLocale::territoryToString(territory);
+            country = countries.insert(fields.at(3) + '\t' + fields.at(2),
+                                       {name, {searchKey(name), searchKey(given), folded(code)}});
         }
+        auto region = regionKeys.find(fields.at(1));
+        if (region == regionKeys.end())
+            region = regionKeys.insert(fields.at(1), searchKey(QString::fromUtf8(fields.at(1))));
         city.place.city = QString::fromUtf8(fields.at(0));
         city.place.region = QString::fromUtf8(fields.at(1));
-        city.place.country = *name;
+        city.place.country = country->name;
         city.cityKey = searchKey(city.place.city);
-        city.regionKey = searchKey(city.place.region);
-        city.countryKeys = {searchKey(city.place.country),
-                            searchKey(QString::fromUtf8(fields.at(2))), folded(code)};
-        city.nameKey = searchKey(city.place.name());
+        city.regionKey = *region;
+        city.countryKeys = country->keys;
+        // The key of name(), made of the keys of its parts.
+        city.nameKey = city.cityKey;
+        if (!city.place.region.isEmpty() && city.place.region != city.place.city)
+            city.nameKey += QStringLiteral(",_") + city.regionKey;
+        if (!city.place.country.isEmpty())
+            city.nameKey += QStringLiteral(",_") + city.countryKeys.constFirst();
         table.byName[city.cityKey].append(int(table.cities.size()));
         table.byFullName[city.nameKey].append(int(table.cities.size()));
         table.cities.append(city);
