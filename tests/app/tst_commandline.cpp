@@ -95,15 +95,47 @@ private slots:
         zone("zone by country", "india", A::ShowListing, "+05:30\n");
         zone("zone, older name", "US/Eastern", A::ShowListing, "-05:00\n");
         zone("offset", "UTC+5", A::ShowListing, "+05:00\n");
-        zone("two zones match", "pago", A::Refuse,
-             "2 time zones match \"pago\": Pacific/Galapagos, Pacific/Pago_Pago (give one");
+        zone("zone by a word's start", "pago", A::ShowListing, "-11:00\n");
+        zone("zone by a place", "Dallas", A::ShowListing, "Aquarius\t2024-01-20T08:07:21-06:00\n");
+        zone("two zones match", "indian/ch", A::Refuse,
+             "2 time zones match \"indian/ch\": Indian/Chagos, Indian/Christmas (give one");
         zone("many zones match", "america", A::Refuse, "America/Araguaina and 139 more");
-        for (const char* name : {"Mars", "foo", "XYZ+10:30", "ABC+1DEF,M13.5.0,M1.1.0",
+        zone("five zones, none more", "IST", A::Refuse,
+             "5 time zones match \"IST\": Asia/Gaza, Asia/Hebron, Asia/Jerusalem, Asia/Kolkata, "
+             "Europe/Dublin (give one of them).");
+        for (const char* name : {"Xanadu", "foo", "XYZ+10:30", "ABC+1DEF,M13.5.0,M1.1.0",
                                  "../../../dev/stdin", "../../../tmp/x.tzif"})
             zone(QStringLiteral("no zone ") + name, name, A::Refuse,
                  QStringLiteral("Unknown time zone: \"%1\"").arg(name));
         zone("a long name cut short", QString(10000, 'A'), A::Refuse, QString(60, 'A') + "\"...");
         zone("direction override shown as an escape", "ab\u202Ecd", A::Refuse, "\"ab\\u202ecd\"");
+        // The Sun's sign on a day or at a moment, in one line.
+        const auto sign = [](const char* name, const char* moment, const char* zone, A action,
+                             const QString& said) {
+            QTest::newRow(name) << QStringList{"solvanta", "--sun-sign", moment, "--time-zone",
+                                               zone}
+                                << int(action) << said;
+        };
+        sign("sign on a day", "1990-07-21", "Berlin", A::ShowListing,
+             "The Sun was in Cancer all day on 21 July 1990, whatever the time of birth. It "
+             "entered Leo on 23 July 1990 at 04:22 (UTC+02:00), 1 day, 4 hours and 22 minutes "
+             "after that day ended.\n");
+        sign("sign at a moment", "1990-07-21T23:30", "Europe/Berlin", A::ShowListing,
+             "At 23:30 (UTC+02:00) on 21 July 1990 the Sun was at 28\u00B051\u2032 Cancer, 1 day, "
+             "4 hours and 52 minutes before it entered Leo.\n");
+        sign("sign, a change late in the minute", "2024-04-19T13:59", "UTC", A::ShowListing,
+             "The Sun entered Taurus at 13:59:45, within the minute you gave");
+        sign("sign, a repeated hour in one line", "2024-10-27T01:30", "London", A::ShowListing,
+             "summer time: at 01:30 (UTC+01:00)");
+        sign("sign, a place", "1990-07-21", "Springfield, Illinois", A::ShowListing,
+             "on 22 July 1990 at 21:22 (UTC-05:00)");
+        sign("sign, no such day", "1990-02-30", "UTC", A::Refuse,
+             "Not a day or a moment: \"1990-02-30\"");
+        sign("sign, seconds", "1990-07-21T23:30:10", "UTC", A::Refuse, "Not a day or a moment");
+        sign("sign, year out of range", "1850-07-21", "UTC", A::Refuse, "1850");
+        sign("sign, unknown place", "1990-07-21", "Atlantis", A::Refuse, "\"Atlantis\"");
+        QTest::newRow("sign and changes")
+            << args("--sun-sign 1990-07-21 --sun-changes 1990") << int(A::Refuse) << "not both";
         QTest::newRow("program's own name not echoed")
             << QStringList{"/tmp/x\n\x1b[31mevil", "--frobnicate"} << int(A::Refuse)
             << "(try 'solvanta --help')";
@@ -240,6 +272,16 @@ private slots:
             << "";
         QTest::newRow("sun changes, year out of range") << "--sun-changes 1850" << 2 << ""
                                                         << "solvanta: Year 1850 is outside";
+        QTest::newRow("sun sign in the system's zone")
+            << "--sun-sign 1990-07-21" << 0 << "The Sun was in Cancer all day on 21 July 1990"
+            << "";
+        QTest::newRow("several places, five named")
+            << "--sun-sign 1990-07-21 --time-zone Springfield" << 2 << ""
+            << "solvanta: 5 places match \"Springfield\": Springfield, Massachusetts, United "
+               "States \u2014 America/New_York, Springfield, Missouri";
+        QTest::newRow("many places, counted")
+            << "--sun-changes 2024 --time-zone san" << 2 << ""
+            << "solvanta: 158 places match \"san\": San, S\u00E9gou, Mali \u2014 Africa/Bamako, ";
         QTest::newRow("sun changes, unknown zone")
             << "--sun-changes 2000 --time-zone Nowhere/Land" << 2 << ""
             << "solvanta: Unknown time zone: \"Nowhere/Land\"";

@@ -195,8 +195,8 @@ void TestSunChangesWindow::summerTimeShowsBothOffsets() {
 void TestSunChangesWindow::zoneFinder_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("found");
-    QTest::newRow("middle of a name") << "iritim"
-                                      << "Pacific/Kiritimati";
+    QTest::newRow("start of a word") << "kiritim"
+                                     << "Pacific/Kiritimati";
     QTest::newRow("other case") << "PAGO_P"
                                 << "Pacific/Pago_Pago";
     QTest::newRow("city only") << "paris"
@@ -244,8 +244,8 @@ void TestSunChangesWindow::partOfANameWithEnter_data() {
     row("older name", "Asia/Calcutta", "Asia/Kolkata");
     row("country", "Japan", "Asia/Tokyo");
     row("offset the list lacks", "UTC+01:30", "UTC+01:30");
-    row("several have it", "pago", "Pacific/Galapagos",
-        "2 time zones match \u201cpago\u201d: choose one from the list.");
+    row("several have it", "bahia", "America/Bahia",
+        "2 time zones match \u201cbahia\u201d: choose one from the list.");
     row("none has it", "Atlantis", "", "No place or time zone is called \u201cAtlantis\u201d.");
     row("a rule", "ABC+1DEF,M13.5.0,M1.1.0", "", "No place or time zone is called");
     row("direction override, isolated", "ab\u202Ecd", "",
