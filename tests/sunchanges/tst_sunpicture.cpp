@@ -75,6 +75,8 @@ private slots:
             {1.5 / 25, 2.5 / 25}, false);
         row("skipped time: no mark", QDate(2024, 3, 31), "Europe/London", "01:30",
             QDate(2024, 3, 20), {"Pisces", "Aries", "March 2024"}, {}, false);
+        row("day the zone skipped: no mark", QDate(2011, 12, 30), "Pacific/Apia", "",
+            QDate(2011, 12, 21), {"Sagittarius", "Capricorn"}, {}, false);
         row("far from the change: the days reach the birth, in the next month", QDate(1990, 8, 6),
             "Europe/Berlin", "", QDate(1990, 7, 23),
             {"Cancer", "Leo", "birth", "July 1990", "August 1990"}, {-1}, false);
