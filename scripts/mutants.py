@@ -89,8 +89,10 @@ def run(command, **kwargs):
 def prepare_scratch(scratch, jobs):
     """The checkout copied into scratch/tree (files that changed since the last run
     are touched, so the build sees them even when an older date came along), and
-    the build folder configured."""
-    tree, build = scratch / "tree", scratch / "build"
+    its build folder configured. The build folder sits in the copy as it does in a
+    checkout, so that ccache finds what the checkout's own build compiled."""
+    tree = scratch / "tree"
+    build = tree / "build"
     tree.mkdir(parents=True, exist_ok=True)
     copied = run(["rsync", "-a", "--delete", "--checksum", "--itemize-changes",
                   "--exclude=/.git", "--exclude=/build*/", "--exclude=/.cache/",
@@ -102,7 +104,8 @@ def prepare_scratch(scratch, jobs):
             os.utime(tree / name, (now, now))
     env = dict(os.environ)
     env.setdefault("CCACHE_DIR", str(ROOT.parent / ".ccache"))
-    env["CCACHE_BASEDIR"] = str(scratch)
+    env["CCACHE_BASEDIR"] = str(tree)
+    env["CCACHE_NOHASHDIR"] = "1"
     if not (build / "build.ninja").exists():
         run(["cmake", "-S", tree, "-B", build, "-G", "Ninja",
              "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"],

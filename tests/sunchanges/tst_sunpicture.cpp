@@ -136,7 +136,7 @@ private slots:
         for (const QString& label : labels.mid(0, 3))
             QVERIFY2(told.contains(label.section(',', 0, 0).remove("birth "), Qt::CaseInsensitive),
                      qPrintable(told));
-        QCOMPARE(told.contains("No birth mark"), marks.isEmpty());
+        QCOMPARE(told.contains("No birth mark"), marks.isEmpty() && !time.isEmpty());
 
         auto* note = m_window->findChild<QLabel*>("lblCuspNote");
         QCOMPARE(note->isVisible(), sentence);
