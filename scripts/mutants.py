@@ -86,6 +86,37 @@ def run(command, **kwargs):
     return subprocess.run(command, text=True, **kwargs)
 
 
+def skipped(top_name):
+    return top_name == ".git" or top_name.startswith("build") or top_name == ".cache"
+
+
+def copy_tree(source, target):
+    """Makes `target` hold what `source` holds, writing only the files whose content
+    differs: those get today's date, so the build sees them even when an older
+    date would have come along."""
+    wanted = set()
+    for folder, subfolders, files in os.walk(source):
+        relative = Path(folder).relative_to(source)
+        if relative == Path("."):
+            subfolders[:] = [d for d in subfolders if not skipped(d)]
+            files = [f for f in files if not skipped(f)]
+        (target / relative).mkdir(parents=True, exist_ok=True)
+        for name in files:
+            wanted.add(relative / name)
+            there = target / relative / name
+            content = (source / relative / name).read_bytes()
+            if not there.is_file() or there.read_bytes() != content:
+                there.write_bytes(content)
+                shutil.copymode(source / relative / name, there)
+    for folder, subfolders, files in os.walk(target, topdown=True):
+        relative = Path(folder).relative_to(target)
+        if relative == Path("."):
+            subfolders[:] = [d for d in subfolders if not skipped(d)]
+        for name in files:
+            if relative / name not in wanted and not (relative == Path(".") and skipped(name)):
+                (target / relative / name).unlink()
+
+
 def prepare_scratch(scratch, jobs):
     """The checkout copied into scratch/tree (files that changed since the last run
     are touched, so the build sees them even when an older date came along), and
@@ -94,14 +125,7 @@ def prepare_scratch(scratch, jobs):
     tree = scratch / "tree"
     build = tree / "build"
     tree.mkdir(parents=True, exist_ok=True)
-    copied = run(["rsync", "-a", "--delete", "--checksum", "--itemize-changes",
-                  "--exclude=/.git", "--exclude=/build*/", "--exclude=/.cache/",
-                  f"{ROOT}/", f"{tree}/"], stdout=subprocess.PIPE, check=True).stdout
-    now = time.time()
-    for line in copied.splitlines():
-        flags, _, name = line.partition(" ")
-        if flags.startswith(">f"):
-            os.utime(tree / name, (now, now))
+    copy_tree(ROOT, tree)
     env = dict(os.environ)
     env.setdefault("CCACHE_DIR", str(ROOT.parent / ".ccache"))
     env["CCACHE_BASEDIR"] = str(tree)

@@ -6,8 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/stat.h>
-
 namespace {
 
 QStringList args(const char* line) {
@@ -318,19 +316,13 @@ private:
         env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
         env.insert(QStringLiteral("TZ"), zone);
         program.setProcessEnvironment(env);
-        const QString start = "exec \"$0\" \"$@\" " + redirect;
-        QTemporaryDir fifoFolder;
-        const QString fifoPath = fifoFolder.filePath(QStringLiteral("fifo"));
-        if (fifo.isEmpty())
-            program.start(QStringLiteral("/bin/sh"),
-                          QStringList{"-c", start, SOLVANTA_PROGRAM} + arguments);
-        else if (::mkfifo(QFile::encodeName(fifoPath).constData(), 0644) == 0)
-            program.start(QStringLiteral("unshare"),
-                          QStringList{"-m", "/bin/sh", "-c",
-                                      "mount --bind " + fifoPath + " /usr/share/zoneinfo/" + fifo +
-                                          " && " + start,
-                                      SOLVANTA_PROGRAM} +
-                              arguments);
+        const QString bind = "f=$(mktemp -u) && mkfifo $f && mount --bind $f /usr/share/zoneinfo/" +
+                             fifo + " && rm $f && ";
+        const QStringList shell{"-m", "/bin/sh", "-c",
+                                (fifo.isEmpty() ? "" : bind) + "exec \"$0\" \"$@\" " + redirect,
+                                SOLVANTA_PROGRAM};
+        program.start(fifo.isEmpty() ? "/bin/sh" : "unshare",
+                      (fifo.isEmpty() ? shell.mid(2) : shell) + arguments);
         Run run;
         if (!program.waitForStarted(10000))
             return run;
