@@ -283,11 +283,14 @@ def main():
                 pattern = "^(" + "|".join(re.escape(n) for n in names) + ")$"
                 try:
                     tested = run(["ctest", "--test-dir", build, "-j", str(options.jobs),
-                                  "-R", pattern, "--timeout", str(options.timeout)],
+                                  "-R", pattern, "--timeout", str(options.timeout),
+                                  "--output-on-failure"],
                                  stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                  timeout=options.timeout + 60)
                     verdict = "killed" if tested.returncode != 0 else "survived"
                     failed = re.findall(r"\d+ - (\S+) \(", tested.stdout)
+                    failed += [line.strip() for line in tested.stdout.splitlines()
+                               if line.startswith("FAIL!")][:3]
                 except subprocess.TimeoutExpired:
                     verdict, failed = "killed", ["(time limit)"]
         except KeyboardInterrupt:
@@ -301,7 +304,7 @@ def main():
         shown = {"killed": "killed  ", "survived": "SURVIVED", "killed by the build": "killed (build)"}
         print(f"{shown[verdict]} {label} ({seconds:.0f} s)", flush=True)
         if verdict == "killed":
-            print(f"         failed: {' '.join(failed)}")
+            print("         failed: " + "\n                 ".join(failed))
         if verdict == "survived":
             survivors.append(fault)
             print(f"         tests run: {' '.join(names)}")

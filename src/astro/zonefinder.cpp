@@ -151,8 +151,6 @@ std::optional<int> plainOffset(const QString& text) {
 
 ZoneMatch exact(const QByteArray& id) {
     ZoneMatch match;
-    if (!isZoneFile(id) && !isOffsetName(id))
-        return match; // what the toolkit would open is not a regular file
     match.zone = QTimeZone(id);
     if (match.zone.isValid())
         match.kind = ZoneMatch::Kind::Exact;
@@ -289,7 +287,7 @@ QTimeZone systemZone() {
     for (const QHash<QString, Name>* names : {&db.zones, &db.older}) {
         const auto name = names->constFind(key);
         if (name != names->cend() && name->spelling == id) {
-            const QTimeZone zone = exact(id).zone;
+            const QTimeZone zone(id);
             if (zone.isValid())
                 return zone;
         }

@@ -211,6 +211,7 @@ void TestSunChangesRegistry::openedAgainItKeepsItsChoices() {
     QCOMPARE(sun->chosenDate(), QDate(1966, 7, 4));
     QCOMPARE(child<QLineEdit>(sun, "txtTime")->text(), QStringLiteral("25:15"));
     // Leaving the box with the time it was given back is not asking again.
+    QVERIFY(QTest::qWaitForWindowActive(sun));
     child<QLineEdit>(sun, "txtTime")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Tab);
     QCOMPARE(m_platform->messages.size(), told);
