@@ -79,10 +79,30 @@ bool isZoneFile(const QByteArray& name) {
     return QFileInfo(kZoneFolder + QString::fromLatin1(name)).isFile();
 }
 
+// A name the toolkit makes a zone of without opening a file: "UTC", "UTC+05:30".
+bool isOffsetName(const QByteArray& name) {
+    return name == "UTC" || (name.startsWith("UTC") && (name.at(3) == '+' || name.at(3) == '-'));
+}
+
+// The country tables the toolkit reads itself are regular files or absent: a FIFO
+// or a device there would stop it for good.
+bool tablesReadable() {
+    for (const char* table : {"zone.tab", "zone1970.tab", "iso3166.tab"}) {
+        const QFileInfo file(kZoneFolder + QLatin1String(table));
+        if (file.exists() && !file.isFile())
+            return false;
+    }
+    return true;
+}
+
 Database loadDatabase() {
     Database db;
-    // The toolkit's list: the zones of the database's country table and UTC offsets.
-    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+    // The toolkit's list: the zones of the database's country table and UTC offsets,
+    // each a regular file of the zone folder.
+    const bool tables = tablesReadable();
+    for (const QByteArray& id : tables ? QTimeZone::availableTimeZoneIds() : QList<QByteArray>()) {
+        if (!isOffsetName(id) && !isZoneFile(id))
+            continue;
         db.zones.insert(folded(QString::fromLatin1(id)), {id, id});
         db.offered.append(id);
     }
@@ -123,7 +143,7 @@ Database loadDatabase() {
     for (auto it = db.older.cbegin(); it != db.older.cend(); ++it)
         db.searchable.append({it.key(), it->zone});
 
-    for (int t = 1; t <= int(QLocale::LastTerritory); ++t) {
+    for (int t = 1; tables && t <= int(QLocale::LastTerritory); ++t) {
         const auto territory = QLocale::Territory(t);
         db.territories.insert(searchKey(QLocale::territoryToString(territory)), territory);
         db.territories.insert(folded(QLocale::territoryToCode(territory)), territory);

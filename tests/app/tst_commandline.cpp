@@ -74,6 +74,9 @@ private slots:
         QTest::newRow("a year with a line break")
             << QStringList{"solvanta", "--sun-changes", "19\n66"} << int(A::Refuse)
             << "19\\u000a66";
+        QTest::newRow("a year with line and paragraph separators")
+            << QStringList{"solvanta", "--sun-changes", "19\u202866\u2029"} << int(A::Refuse)
+            << "\"19\\u202866\\u2029\"";
         // Arguments are quoted as given, never read as places to fill in.
         for (const char* year : {"%2", "%1x"})
             QTest::addRow("year %s", year)
@@ -108,6 +111,10 @@ private slots:
             zone(QStringLiteral("no zone ") + name, name, A::Refuse,
                  QStringLiteral("Unknown time zone: \"%1\"").arg(name));
         zone("a long name cut short", QString(10000, 'A'), A::Refuse, QString(60, 'A') + "\"...");
+        zone("60 characters shown whole", QString(60, 'A'), A::Refuse, QString(60, 'A') + "\" (");
+        zone("five zones match", "europe/v", A::Refuse,
+             "5 time zones match \"europe/v\": Europe/Vaduz, Europe/Vatican, Europe/Vienna, "
+             "Europe/Vilnius, Europe/Volgograd (give one");
         zone("direction override shown as an escape", "ab\u202Ecd", A::Refuse, "\"ab\\u202ecd\"");
         // The Sun's sign on a day or at a moment, in one line.
         const auto sign = [](const char* name, const char* moment, const char* zone, A action,
@@ -303,6 +310,14 @@ private slots:
             "solvanta: the output could not be written");
         run("listing to a closed output", ">&- --sun-changes 2024", 1, "",
             "solvanta: the output could not be written (Bad file descriptor).");
+        // A file of the zone folder that the toolkit would open is a FIFO: never opened.
+        const char* london = "--sun-changes 2024 --time-zone Europe/London";
+        run("zone table a FIFO", qPrintable(QStringLiteral("FIFO=zone.tab ") + london), 0, utc, "");
+        run("newer zone table a FIFO", qPrintable(QStringLiteral("FIFO=zone1970.tab ") + london), 0,
+            utc, "");
+        run("zone's own file a FIFO", qPrintable(QStringLiteral("FIFO=Europe/London ") + london), 2,
+            "", "solvanta: Unknown time zone: \"Europe/London\"");
+        run("TZ's file a FIFO", "TZ=Europe/Paris FIFO=Europe/Paris --sun-changes 2024", 0, utc, "");
     }
     void programWithoutADisplay() {
         QFETCH(QString, arguments);
@@ -313,8 +328,12 @@ private slots:
         QStringList words = arguments.isEmpty() ? QStringList() : arguments.split(' ');
         const QString zone =
             words.value(0).startsWith("TZ=") ? words.takeFirst().mid(3) : "Asia/Tokyo";
+        // "FIFO=name": that file of the zone folder is a FIFO, in a mount namespace of its own.
+        const QString fifo = words.value(0).startsWith("FIFO=") ? words.takeFirst().mid(5) : "";
+        if (!fifo.isEmpty() && QProcess::execute(QStringLiteral("unshare"), {"-m", "true"}) != 0)
+            QSKIP("a private mount namespace (unshare -m) is not permitted here; run as root");
         const QString redirect = words.value(0).startsWith('>') ? words.takeFirst() : QString();
-        const Run run = runProgram(words, zone, redirect);
+        const Run run = runProgram(words, zone, redirect, fifo);
         QCOMPARE(run.status, status);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), qPrintable(run.err));
@@ -328,7 +347,8 @@ private slots:
     }
 
 private:
-    Run runProgram(const QStringList& arguments, const QString& zone, const QString& redirect) {
+    Run runProgram(const QStringList& arguments, const QString& zone, const QString& redirect,
+                   const QString& fifo) {
         QProcess program;
         QProcessEnvironment env;
         env.insert(QStringLiteral("HOME"), m_home.path());
@@ -338,13 +358,17 @@ private:
         env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
         env.insert(QStringLiteral("TZ"), zone);
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral("/bin/sh"),
-                      QStringList{"-c", "exec \"$0\" \"$@\" " + redirect, SOLVANTA_PROGRAM} +
-                          arguments);
+        const QString bind = "f=$(mktemp -u) && mkfifo $f && mount --bind $f /usr/share/zoneinfo/" +
+                             fifo + " && rm $f && ";
+        const QStringList shell{"-m", "/bin/sh", "-c",
+                                (fifo.isEmpty() ? "" : bind) + "exec \"$0\" \"$@\" " + redirect,
+                                SOLVANTA_PROGRAM};
+        program.start(fifo.isEmpty() ? "/bin/sh" : "unshare",
+                      (fifo.isEmpty() ? shell.mid(2) : shell) + arguments);
         Run run;
         if (!program.waitForStarted(10000))
             return run;
-        if (program.state() != QProcess::NotRunning && !program.waitForFinished(30000))
+        if (program.state() != QProcess::NotRunning && !program.waitForFinished(15000))
             return run;
         run.status = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2;
         run.out = QString::fromLocal8Bit(program.readAllStandardOutput());

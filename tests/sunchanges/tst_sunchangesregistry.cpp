@@ -202,14 +202,21 @@ void TestSunChangesRegistry::openedAgainItKeepsItsChoices() {
     const QMap<QString, QString> settings = m_platform->settings;
     QVERIFY(sun->chooseZone("Asia/Tokyo"));
     sun->showDate(QDate(1966, 7, 4));
-    child<QLineEdit>(sun, "txtTime")->setText("08:15");
+    child<QLineEdit>(sun, "txtTime")->setText("25:15");
+    QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Return); // refused once
+    const qsizetype told = m_platform->messages.size();
     QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Escape);
     settle();
     sun = openFrom(&m_windows->inputWindow());
     QVERIFY(sun);
     QCOMPARE(sun->zone().id(), QByteArray("Asia/Tokyo"));
     QCOMPARE(sun->chosenDate(), QDate(1966, 7, 4));
-    QCOMPARE(child<QLineEdit>(sun, "txtTime")->text(), QStringLiteral("08:15"));
+    QCOMPARE(child<QLineEdit>(sun, "txtTime")->text(), QStringLiteral("25:15"));
+    // Leaving the box with the time it was given back is not asking again.
+    QVERIFY(QTest::qWaitForWindowActive(sun));
+    child<QLineEdit>(sun, "txtTime")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Tab);
+    QCOMPARE(m_platform->messages.size(), told);
 
     child<QAbstractButton>(sun, "cmdClose")->click();
     settle();
