@@ -300,6 +300,9 @@ void SunChangesWindow::fillLists() {
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer->setMaxVisibleItems(12);
     m_ui->cboZone->setCompleter(completer);
+    // The box would take an offer it has no entry of (a city) as "no entry" and empty
+    // itself; the window reads every offer chosen itself (connectCommands).
+    QObject::disconnect(completer, nullptr, m_ui->cboZone, nullptr);
 
     showDate(QDate(Astro::kFirstYear, 1, 1));
 }
@@ -333,8 +336,8 @@ void SunChangesWindow::connectCommands() {
             break;
         }
     });
-    // A place picked from the list with the mouse: a city is no entry of the box, so
-    // nothing else would take it.
+    // A place picked from the list, by mouse or keyboard: a city is no entry of the box,
+    // so the finder reads the offer back.
     connect(m_ui->cboZone->completer(), qOverload<const QString&>(&QCompleter::activated), this,
             [this] { zoneTyped(Asked::No); });
     connect(m_ui->cboZone->lineEdit(), &QLineEdit::textEdited, this,
