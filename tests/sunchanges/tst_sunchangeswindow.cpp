@@ -250,6 +250,7 @@ void TestSunChangesWindow::cityFromTheList() {
     while (row < offered->rowCount() && offered->index(row, 0).data() != illinois)
         ++row;
     QVERIFY(row < offered->rowCount());
+    QVERIFY(popup->width() > popup->fontMetrics().horizontalAdvance(illinois)); // not cut
     for (int down = 0; down <= row; ++down)
         QTest::keyClick(popup, Qt::Key_Down);
     QTest::keyClick(popup, Qt::Key_Return);

@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringListModel>
 
@@ -424,6 +425,15 @@ void SunChangesWindow::offerZones(const Astro::ZoneMatch& match) {
             zoneIndex(id.toLatin1());
     }
     m_zoneOffers->setStringList(offers);
+    // The list is as wide as its longest offer ("Springfield, Illinois, United States —
+    // America/Chicago"), not only as the box, within the screen.
+    QAbstractItemView* list = m_ui->cboZone->completer()->popup();
+    int widest = 0;
+    for (const QString& offer : std::as_const(offers))
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(offer));
+    const int room = screen() ? screen()->availableGeometry().width() : widest;
+    list->setMinimumWidth(std::min(room, widest + 2 * list->frameWidth() + 12 +
+                                             list->verticalScrollBar()->sizeHint().width()));
 }
 
 bool SunChangesWindow::chooseZone(const QByteArray& id) {
