@@ -11,12 +11,16 @@
 #  - the "Sun Sign Changes" window: from its menu entry until it is exposed with its
 #    table filled, the first opening (which reads the zone list) and later ones,
 #    against 100 ms; and the redraw of its picture for a change of day, against one
-#    frame (16 ms).
+#    frame (16 ms);
+#  - the place box: one keystroke's lookup (findZone on each prefix of a few places)
+#    over the whole table of cities, median and largest, against 5 ms; the run's first
+#    lookup, which reads the tables, apart; and that nothing read the table before it.
 # Prints a table of medians and ratios, with the CPU time of each measure as a
 # diagnostic: other load on the machine inflates it less than the elapsed time.
 # BENCH_RUNS (start-ups per program, default 21), BENCH_REPS (searches, default 21),
 # BENCH_ASTRO_REPS (years, default 301; ten times as many positions);
-# BENCH_ONLY=astro runs the exact Sun's part alone (no X server needed);
+# BENCH_ONLY=astro runs the exact Sun's part alone, BENCH_ONLY=places the place box's
+# (neither needs an X server);
 # BENCH_STRICT=1 exits 1 when a target is missed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -40,6 +44,16 @@ astro_part() {
   ! grep -q '| no |$' <<<"$out"
 }
 
+# The place box: no display needed. Prints its table; returns 1 if a target is missed.
+places_part() {
+  local out
+  out=$("$build/bench/bench_places" --reps "$reps") || return 2
+  echo
+  echo "The place box (bench/places, Release):"
+  sed -n '/^|/p' <<<"$out"
+  ! grep -q '| no |$' <<<"$out"
+}
+
 for tool in Xvfb cmake ninja; do
   command -v "$tool" >/dev/null || { echo "bench: $tool is missing (scripts/install-deps.sh)" >&2; exit 2; }
 done
@@ -48,12 +62,12 @@ echo "Building (Release) in $build ..." >&2
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVANTA_BUILD_BENCH=ON \
   -DSOLVANTA_BUILD_TESTS=ON >/dev/null
 cmake --build "$build" --target solvanta startwatch bench_bare bench_run bench_astro \
-  bench_sunwindow >/dev/null
+  bench_sunwindow bench_places >/dev/null
 
-if [ "$only" = astro ]; then
+if [ "$only" = astro ] || [ "$only" = places ]; then
   load_before=$(cut -d' ' -f1-3 /proc/loadavg)
   astro_missed=0
-  astro_part || astro_missed=1
+  if [ "$only" = astro ]; then astro_part || astro_missed=1; else places_part || astro_missed=1; fi
   echo
   machine
   echo "Load average before the run: $load_before"
@@ -197,6 +211,7 @@ grep -q '| no |$' <<<"$sun_table" && missed=1
 echo
 echo "$sun_table"
 astro_part || missed=1
+places_part || missed=1
 echo
 machine
 echo "Load average before the runs: $load_before (other work on the machine widens the spread)"

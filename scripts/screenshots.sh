@@ -266,7 +266,7 @@ sun_picture() { # window year month day zone time file
   choose_in_sun alt+y "$2"
   choose_in_sun alt+m "$3"
   choose_in_sun alt+d "$4"
-  xdotool key alt+z ctrl+a
+  xdotool key alt+b ctrl+a
   xdotool type --delay 20 "$5"
   xdotool key Return
   xdotool key alt+t ctrl+a BackSpace
@@ -295,7 +295,7 @@ stop
 start openbox
 input=$(new_window "")
 sun=$(open_sun "$input")
-xdotool key alt+z ctrl+a
+xdotool key alt+b ctrl+a
 xdotool type --delay 20 'pago'
 sleep 0.3
 xdotool key Return

@@ -288,6 +288,30 @@
         <source>Make Money &amp;Online</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The calendar puts you on a cusp. Find out which sign the Sun was really in when you were born.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find My &amp;Exact Sun Sign...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find My Exact Sun Sign...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens Sun Sign Changes on your birth date. Give your birth place and time to see which sign the Sun was really in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check which sign the Sun was really in when you were born</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Sun does not change sign on the same day every year. Opens Sun Sign Changes on your birth date, where your birth place and time give the exact sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SunChangesWindow</name>
@@ -301,14 +325,6 @@
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time &amp;zone:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time zone</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -372,10 +388,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The calendar rule and the Sun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Save &amp;Picture...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -393,6 +405,18 @@
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Birth place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A city, a country or a time zone; the times below are in its time zone</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

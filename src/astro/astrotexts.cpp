@@ -257,16 +257,17 @@ std::optional<QString> zoneArgumentError(const QString& argument) {
         return std::nullopt;
     if (match.kind == ZoneMatch::Kind::None)
         return QStringLiteral("Unknown time zone: ") + quotedArgument(argument) +
-               QStringLiteral(" (give a zone's name such as Europe/London, a country, or an "
-                              "offset such as UTC+05:30).");
-    QStringList named;
-    for (const QByteArray& id : match.candidates.first(std::min(kNamed, match.candidates.size())))
-        named.append(QString::fromLatin1(id));
-    QString list = named.join(QStringLiteral(", "));
-    if (match.candidates.size() > kNamed)
-        list += QStringLiteral(" and ") + QString::number(match.candidates.size() - kNamed) +
-                QStringLiteral(" more");
-    return QString::number(match.candidates.size()) + QStringLiteral(" time zones match ") +
+               QStringLiteral(" (give a zone's name such as Europe/London, a "
+                              "city, a country, or an offset such as UTC+05:30).");
+    // The texts a list would offer, any of which the finder reads back as one zone.
+    const QStringList offered = offers(match);
+    const qsizetype count = match.places.isEmpty() ? offered.size() : match.placeCount;
+    QString list = offered.first(std::min(kNamed, offered.size())).join(QStringLiteral(", "));
+    if (count > kNamed)
+        list += QStringLiteral(" and ") + QString::number(count - kNamed) + QStringLiteral(" more");
+    return QString::number(count) +
+           (match.places.isEmpty() ? QStringLiteral(" time zones match ")
+                                   : QStringLiteral(" places match ")) +
            quotedArgument(argument) + QStringLiteral(": ") + list +
            QStringLiteral(" (give one of them).");
 }

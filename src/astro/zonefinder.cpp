@@ -1,5 +1,6 @@
 #include "zonefinder.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -8,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <optional>
 
@@ -20,11 +22,41 @@ const QString kZoneList = kZoneFolder + QStringLiteral("tzdata.zi");
 constexpr qint64 kLongestList = 4 * 1024 * 1024;
 // No zone's name or country's name is nearly this long.
 constexpr qsizetype kLongestName = 100;
+// Nor is a city's offer: its name, region, country and zone.
+constexpr qsizetype kLongestText = 200;
+// The table of cities, compiled in: city, region, country, code, population, zone.
+const QString kCityTable = QStringLiteral(":/places/cities.tsv");
 constexpr int kLargestOffset = 14 * 3600;
 
 // How names are compared: in any case, spaces as underscores.
 QString folded(const QString& text) {
     return text.simplified().replace(QLatin1Char(' '), QLatin1Char('_')).toCaseFolded();
+}
+
+// How typed text and cities are compared: as names are, and with accents dropped
+// ("São Paulo" and "sao paulo" alike).
+QString searchKey(const QString& text) {
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return folded(text); // no accents to drop: most names, and what most people type
+    QString key;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            key += c;
+    }
+    return folded(key);
+}
+
+// Whether `key` begins one of the words of `name`: at its start, or after '/', '_'
+// (a space) or '-'.
+bool startsAWord(QStringView name, QStringView key) {
+    if (name.startsWith(key))
+        return true;
+    for (qsizetype at = 0; at + key.size() < name.size(); ++at) {
+        const QChar c = name.at(at);
+        if ((c == u'/' || c == u'_' || c == u'-') && name.mid(at + 1).startsWith(key))
+            return true;
+    }
+    return false;
 }
 
 struct Name {
@@ -47,10 +79,30 @@ bool isZoneFile(const QByteArray& name) {
     return QFileInfo(kZoneFolder + QString::fromLatin1(name)).isFile();
 }
 
+// A name the toolkit makes a zone of without opening a file: "UTC", "UTC+05:30".
+bool isOffsetName(const QByteArray& name) {
+    return name == "UTC" || (name.startsWith("UTC") && (name.at(3) == '+' || name.at(3) == '-'));
+}
+
+// The country tables the toolkit reads itself are regular files or absent: a FIFO
+// or a device there would stop it for good.
+bool tablesReadable() {
+    for (const char* table : {"zone.tab", "zone1970.tab", "iso3166.tab"}) {
+        const QFileInfo file(kZoneFolder + QLatin1String(table));
+        if (file.exists() && !file.isFile())
+            return false;
+    }
+    return true;
+}
+
 Database loadDatabase() {
     Database db;
-    // The toolkit's list: the zones of the database's country table and UTC offsets.
-    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+    // The toolkit's list: the zones of the database's country table and UTC offsets,
+    // each a regular file of the zone folder.
+    const bool tables = tablesReadable();
+    for (const QByteArray& id : tables ? QTimeZone::availableTimeZoneIds() : QList<QByteArray>()) {
+        if (!isOffsetName(id) && !isZoneFile(id))
+            continue;
         db.zones.insert(folded(QString::fromLatin1(id)), {id, id});
         db.offered.append(id);
     }
@@ -91,9 +143,9 @@ Database loadDatabase() {
     for (auto it = db.older.cbegin(); it != db.older.cend(); ++it)
         db.searchable.append({it.key(), it->zone});
 
-    for (int t = 1; t <= int(QLocale::LastTerritory); ++t) {
+    for (int t = 1; tables && t <= int(QLocale::LastTerritory); ++t) {
         const auto territory = QLocale::Territory(t);
-        db.territories.insert(folded(QLocale::territoryToString(territory)), territory);
+        db.territories.insert(searchKey(QLocale::territoryToString(territory)), territory);
         db.territories.insert(folded(QLocale::territoryToCode(territory)), territory);
     }
     db.territories.remove(QString());
@@ -137,6 +189,169 @@ ZoneMatch exact(const QByteArray& id) {
     return match;
 }
 
+// "IST", "cest": two to five letters, as the clocks' abbreviations are ("+0530" is not).
+bool isAbbreviation(const QString& text) {
+    static const QRegularExpression letters(QStringLiteral("^[A-Za-z]{2,5}$"));
+    return letters.match(text).hasMatch();
+}
+
+// The abbreviations the zones' clocks have shown since 1970 ("IST", "CEST"), each with
+// the zones that showed it. Only regular files of the zone folder are read.
+QHash<QString, QList<QByteArray>> loadAbbreviations(const Database& db) {
+    QHash<QString, QList<QByteArray>> zonesBy;
+    const QDateTime from(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC);
+    // The rules in force now repeat: a year ahead shows all they will show.
+    const QDateTime to = QDateTime::currentDateTimeUtc().addYears(1);
+    for (auto it = db.zones.cbegin(); it != db.zones.cend(); ++it) {
+        if (!isZoneFile(it->spelling))
+            continue;
+        const QTimeZone zone(it->spelling);
+        if (!zone.isValid())
+            continue;
+        QSet<QString> shown{zone.abbreviation(from)};
+        for (const QTimeZone::OffsetData& change : zone.transitions(from, to))
+            shown.insert(change.abbreviation);
+        for (const QString& abbreviation : shown) {
+            if (isAbbreviation(abbreviation))
+                zonesBy[folded(abbreviation)].append(it->zone);
+        }
+    }
+    return zonesBy;
+}
+
+const QHash<QString, QList<QByteArray>>& abbreviations(const Database& db) {
+    static const QHash<QString, QList<QByteArray>> zonesBy = loadAbbreviations(db);
+    return zonesBy;
+}
+
+struct City {
+    Place place;
+    QString cityKey, regionKey, nameKey; // nameKey: the whole name(), as offered
+    QStringList countryKeys;             // the country's names and its code
+};
+
+struct CityTable {
+    QList<City> cities;                    // most populous first
+    QHash<QString, QList<int>> byName;     // rows by the city's whole name, most populous first
+    QHash<QString, QList<int>> byFullName; // rows by the name with region and country
+};
+
+std::atomic<bool> g_cityTableRead{false};
+
+CityTable loadCities(const Database& db) {
+    g_cityTableRead = true;
+    CityTable table;
+    QFile file(kCityTable);
+    if (!file.open(QIODevice::ReadOnly))
+        return table;
+    // Zones, regions and countries repeat from row to row: each is looked at once.
+    QHash<QByteArray, bool> known;
+    QHash<QByteArray, QString> regionKeys;
+    struct Country {
+        QString name;
+        QStringList keys; // the toolkit's name, the table's, the code
+    };
+    QHash<QByteArray, Country> countries;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() != 6 || line.startsWith('#'))
+            continue;
+        City city;
+        city.place.zone = fields.at(5);
+        // A zone the system's database lacks is no use: the row is left out.
+        auto zoneKnown = known.find(city.place.zone);
+        if (zoneKnown == known.end())
+            zoneKnown = known.insert(
+                city.place.zone, db.zones.contains(folded(QString::fromLatin1(city.place.zone))));
+        if (!*zoneKnown)
+            continue;
+        auto country = countries.find(fields.at(3) + '\t' + fields.at(2));
+        if (country == countries.end()) {
+            const QString code = QString::fromLatin1(fields.at(3));
+            const QString given = QString::fromUtf8(fields.at(2));
+            const QLocale::Territory territory = QLocale::codeToTerritory(code);
+            const QString name =
+                territory == QLocale::AnyTerritory ? given : QLocale::territoryToString(territory);
+            country = countries.insert(fields.at(3) + '\t' + fields.at(2),
+                                       {name, {searchKey(name), searchKey(given), folded(code)}});
+        }
+        auto region = regionKeys.find(fields.at(1));
+        if (region == regionKeys.end())
+            region = regionKeys.insert(fields.at(1), searchKey(QString::fromUtf8(fields.at(1))));
+        city.place.city = QString::fromUtf8(fields.at(0));
+        city.place.region = QString::fromUtf8(fields.at(1));
+        city.place.country = country->name;
+        city.cityKey = searchKey(city.place.city);
+        city.regionKey = *region;
+        city.countryKeys = country->keys;
+        // The key of name(), made of the keys of its parts.
+        city.nameKey = city.cityKey;
+        if (!city.place.region.isEmpty() && city.place.region != city.place.city)
+            city.nameKey += QStringLiteral(",_") + city.regionKey;
+        if (!city.place.country.isEmpty())
+            city.nameKey += QStringLiteral(",_") + city.countryKeys.constFirst();
+        table.byName[city.cityKey].append(int(table.cities.size()));
+        table.byFullName[city.nameKey].append(int(table.cities.size()));
+        table.cities.append(city);
+    }
+    return table;
+}
+
+const CityTable& cityTable(const Database& db) {
+    static const CityTable table = loadCities(db);
+    return table;
+}
+
+// The cities a text names: "springfield", "spring", "springfield,_illinois", each part
+// after a comma the start of a word of the city's region or country (or its code).
+// `whole`: the cities of that whole name; `starting`: the
+// others with a word that starts so (only when asked for, or when there is no city of
+// that whole name). Each most populous first.
+struct CitiesNamed {
+    QList<int> whole, starting;
+};
+CitiesNamed citiesNamed(const Database& db, const QString& key, bool alwaysStarting = false) {
+    const CityTable& table = cityTable(db);
+    QStringList parts = key.split(QLatin1Char(','));
+    for (QString& part : parts) {
+        while (part.startsWith(QLatin1Char('_')))
+            part.remove(0, 1);
+        while (part.endsWith(QLatin1Char('_')))
+            part.chop(1);
+    }
+    // A name with a comma of its own ("Washington, D.C.") is the name, when it is one.
+    qsizetype nameParts = parts.size();
+    while (nameParts > 1 && !table.byName.contains(parts.first(nameParts).join(u",_")))
+        --nameParts;
+    const QString name = parts.first(nameParts).join(u",_");
+    parts.remove(0, nameParts);
+    parts.removeAll(QString()); // "London, " while the region is still to come
+    if (name.isEmpty())
+        return {};
+    const auto fits = [&](const City& city) {
+        for (const QString& part : parts) {
+            if (!startsAWord(city.regionKey, part) &&
+                std::none_of(city.countryKeys.cbegin(), city.countryKeys.cend(),
+                             [&](const QString& country) { return startsAWord(country, part); }))
+                return false;
+        }
+        return true;
+    };
+    CitiesNamed found;
+    for (const int row : table.byName.value(name)) {
+        if (fits(table.cities.at(row)))
+            found.whole.append(row);
+    }
+    if (!found.whole.isEmpty() && !alwaysStarting)
+        return found;
+    for (int row = 0; row < table.cities.size(); ++row) {
+        const City& city = table.cities.at(row);
+        if (city.cityKey != name && startsAWord(city.cityKey, name) && fits(city))
+            found.starting.append(row);
+    }
+    return found;
+}
+
 ZoneMatch fromZones(QList<QByteArray> zones) {
     std::sort(zones.begin(), zones.end());
     zones.erase(std::unique(zones.begin(), zones.end()), zones.end());
@@ -147,6 +362,49 @@ ZoneMatch fromZones(QList<QByteArray> zones) {
         match.kind = ZoneMatch::Kind::Several;
         match.candidates = zones;
     }
+    return match;
+}
+
+// One city is its zone, with the city; several are the person's to choose from.
+ZoneMatch fromCities(const Database& db, const QList<int>& rows) {
+    const CityTable& table = cityTable(db);
+    if (rows.size() == 1) {
+        ZoneMatch match = exact(table.cities.at(rows.constFirst()).place.zone);
+        if (match.kind == ZoneMatch::Kind::Exact)
+            match.place = table.cities.at(rows.constFirst()).place;
+        return match;
+    }
+    ZoneMatch match;
+    if (rows.isEmpty())
+        return match;
+    match.kind = ZoneMatch::Kind::Several;
+    match.placeCount = rows.size();
+    for (const int row : rows) {
+        const Place& place = table.cities.at(row).place;
+        if (match.places.size() < kPlaceLimit)
+            match.places.append(place);
+        if (!match.candidates.contains(place.zone))
+            match.candidates.append(place.zone);
+    }
+    std::sort(match.candidates.begin(), match.candidates.end());
+    return match;
+}
+
+// A zone found by a name that is also a city's whole name ("London", "Singapore"): the
+// city of that name in that zone, when there is exactly one.
+ZoneMatch withCity(const Database& db, ZoneMatch match, const QString& key) {
+    if (match.kind != ZoneMatch::Kind::Exact || key.contains(QLatin1Char('/')))
+        return match;
+    const CityTable& table = cityTable(db);
+    std::optional<Place> found;
+    for (const int row : table.byName.value(key)) {
+        if (table.cities.at(row).place.zone != match.zone.id())
+            continue;
+        if (found)
+            return match;
+        found = table.cities.at(row).place;
+    }
+    match.place = found;
     return match;
 }
 
@@ -182,8 +440,30 @@ QString guardZoneEnvironment() {
 
 ZoneMatch findZone(const QString& typed) {
     const Database& db = guardedDatabase();
-    const QString key = folded(typed);
-    if (key.isEmpty() || key.size() > kLongestName)
+    if (typed.size() > kLongestText)
+        return {};
+    const QString key = searchKey(typed);
+    if (key.isEmpty())
+        return {};
+    // A city as a list offers it: "Springfield, Illinois, United States — America/Chicago".
+    if (const qsizetype dash = key.lastIndexOf(QChar(0x2014)); dash > 0) {
+        QString zoneKey = key.mid(dash + 1);
+        while (zoneKey.startsWith(QLatin1Char('_')))
+            zoneKey.remove(0, 1);
+        const auto zone = db.zones.constFind(zoneKey);
+        if (zone == db.zones.cend())
+            return {};
+        QString name = key.left(dash);
+        while (name.endsWith(QLatin1Char('_')))
+            name.chop(1);
+        QList<int> rows;
+        for (const int row : cityTable(db).byFullName.value(name)) {
+            if (cityTable(db).cities.at(row).place.zone == zone->zone)
+                rows.append(row);
+        }
+        return fromCities(db, rows);
+    }
+    if (key.size() > kLongestName)
         return {};
     if (const auto zone = db.zones.constFind(key); zone != db.zones.cend())
         return exact(zone->zone);
@@ -210,16 +490,33 @@ ZoneMatch findZone(const QString& typed) {
                 zones.append(id);
         }
         if (!zones.isEmpty())
-            return fromZones(zones);
+            return withCity(db, fromZones(zones), key);
     }
     if (const auto older = db.older.constFind(key); older != db.older.cend())
         return exact(older->zone);
+    if (isAbbreviation(key)) {
+        if (const auto shown = abbreviations(db).constFind(key); shown != abbreviations(db).cend())
+            return fromZones(*shown);
+    }
     QList<QByteArray> zones;
     for (const auto& [name, zone] : db.searchable) {
-        if (name.contains(key))
+        if (startsAWord(name, key))
             zones.append(zone);
     }
-    return fromZones(zones);
+    const ZoneMatch byName = fromZones(zones);
+    if (byName.kind == ZoneMatch::Kind::Exact)
+        return withCity(db, byName, key);
+    // Cities where the zones' names find none: those of the whole name typed, else those
+    // it starts. Where the names find several and the text is a city's whole name: those
+    // cities, then the ones it starts.
+    if (byName.kind == ZoneMatch::Kind::None) {
+        const CitiesNamed cities = citiesNamed(db, key);
+        return fromCities(db, cities.whole.isEmpty() ? cities.starting : cities.whole);
+    }
+    const CitiesNamed cities = citiesNamed(db, key, true);
+    if (cities.whole.isEmpty())
+        return byName;
+    return fromCities(db, cities.whole + cities.starting);
 }
 
 QString Place::name() const {
@@ -258,6 +555,10 @@ const QList<QByteArray>& offeredZoneIds() {
         return all;
     }();
     return ids;
+}
+
+bool cityTableRead() {
+    return g_cityTableRead;
 }
 
 QTimeZone systemZone() {

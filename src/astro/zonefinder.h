@@ -37,19 +37,34 @@ struct ZoneMatch {
     std::optional<Place> place;   // Exact: the city found, when the text named a city
     QList<QByteArray> candidates; // Several: the zones that match, sorted
     QList<Place> places;          // Several: the cities that match, most populous first
+    qsizetype placeCount = 0;     // Several: how many cities matched; places holds the
+                                  // first kPlaceLimit of them
 };
+
+// The most cities a match of several lists.
+inline constexpr qsizetype kPlaceLimit = 20;
 
 // What a list offers for a match of several, each text one that findZone() reads back
 // as exactly one zone: the cities' offers when cities matched, else the zones' names.
 QStringList offers(const ZoneMatch& match);
 
-// Resolves, in this order and in any case, with spaces read as underscores:
+// Resolves, in this order and in any case, with spaces read as underscores and accents
+// ignored ("sao paulo" is "São Paulo"):
+// - a city's offer ("Springfield, Illinois, United States — America/Chicago"): that city;
 // - a zone's name in the system's database, or a plain offset from UTC: "UTC", "UTC+5",
 //   "GMT-03:30", "+05:45" (up to 14 hours either way);
 // - a country's name or two-letter code ("Japan", "india", "NZ"): its zones;
 // - an older name of a zone ("Asia/Calcutta", "US/Eastern", "GMT"): the zone it names now;
-// - part of a zone's name or an older name: the zones that have it.
-// One zone found is Exact; more than one is Several; nothing is None.
+// - an abbreviation the zones' clocks have shown since 1970 ("IST", "PST", "CEST"): the
+//   zones that showed it;
+// - the start of a word of a zone's name or older name ("york", "new york"; words begin
+//   after '/', '_' or '-'): the zones that have it;
+// - where those find no zone, or several and the text is a city's whole name: a city,
+//   by its whole name or the start of a word of it ("Dallas", "Spring"), optionally
+//   followed by its region or country after commas ("London, Ontario", "Frankfurt,
+//   Germany"). The table of cities is read when a city is first looked for.
+// One zone found is Exact (with the city, when the text named one); more than one, or
+// more than one city, is Several; nothing is None.
 ZoneMatch findZone(const QString& typed);
 
 // The zones a list offers, sorted: the database's current zones (Etc/GMT+5 and EST
@@ -59,6 +74,10 @@ const QList<QByteArray>& offeredZoneIds();
 // The system's zone when it is one the finder knows (from TZ or the system's setting),
 // otherwise UTC.
 QTimeZone systemZone();
+
+// Whether the table of cities has been read in this run (it is read when first needed,
+// never at start-up).
+bool cityTableRead();
 
 // Makes the environment safe for QTimeZone, whose first use reads TZ (a rule in it may
 // never end, a path in it is read as a zone file): a TZ that does not name a zone of the

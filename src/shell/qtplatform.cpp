@@ -136,6 +136,9 @@ constexpr qint64 kLockFileYoungMs = 2000;
 constexpr off_t kLockFileMostBytes = 4096;
 // The settings file holds one date; anything much larger is not ours.
 constexpr off_t kSettingsMostBytes = 64 * 1024;
+// How long a read or write of the settings waits for another process to let go of
+// their lock.
+constexpr qint64 kSettingsLockWaitMs = 1000;
 
 // A folder of this user's only: a real folder (no link), owned by the user,
 // that nobody else may read, write or enter.
@@ -304,10 +307,10 @@ LockAttempt takeLockFile(const QByteArray& name, int& held) {
 // True when the settings can be read and written without the toolkit blocking
 // on or reading what is not a settings file: the program's folder and its file
 // are the user's own (a folder, a small regular file that is not a link), and the
-// lock the toolkit takes while writing is absent or held by a running copy. A
+// lock the toolkit takes while writing is absent or let go within a second. A
 // lock left behind by a copy that ended (or anything else in its place) is
 // taken over as the instance lock is.
-bool settingsUsable(const QString& file) {
+bool settingsUsable(const QString& file, bool& waitedInVain) {
     struct stat info {};
     const QByteArray folder = QFile::encodeName(QFileInfo(file).path());
     if (::stat(folder.constData(), &info) == 0) { // the folder may be linked elsewhere
@@ -323,10 +326,21 @@ bool settingsUsable(const QString& file) {
     } else if (errno != ENOENT) {
         return false;
     }
-    // One being made right now is waited for only while a running copy holds
-    // it; otherwise this read or write is left out.
-    const LeftLock lock = takeOverLeftLock(file + QStringLiteral(".lock"));
-    return lock == LeftLock::Removed || lock == LeftLock::Held;
+    // A lock held by a running copy while it writes is let go within moments; one
+    // held longer (another program, a stopped copy) is not waited for: this read or
+    // write is left out, as with a lock that cannot be taken over.
+    QElapsedTimer waiting;
+    waiting.start();
+    for (;;) {
+        const LeftLock lock = takeOverLeftLock(file + QStringLiteral(".lock"));
+        if (lock != LeftLock::Held)
+            return lock == LeftLock::Removed;
+        if (waitedInVain || waiting.elapsed() >= kSettingsLockWaitMs) {
+            waitedInVain = true;
+            return false;
+        }
+        QThread::msleep(50);
+    }
 }
 
 } // namespace
@@ -337,7 +351,7 @@ QSettings* QtPlatform::settings() {
         return nullptr;
     const QString file = config + QLatin1Char('/') + kOrganisation + QLatin1Char('/') +
                          kApplication + QStringLiteral(".conf");
-    if (!settingsUsable(file))
+    if (!settingsUsable(file, m_settingsLockWaitedInVain))
         return nullptr;
     if (!m_settings) {
         m_settings = std::make_unique<QSettings>(file, QSettings::IniFormat);

@@ -44,6 +44,9 @@ private:
     QSettings* settings();
 
     std::unique_ptr<QSettings> m_settings;
+    // Once a settings lock was held by another process for the whole wait, later
+    // reads and writes do not wait again.
+    bool m_settingsLockWaitedInVain = false;
     int m_instanceLock = -1; // the open, locked lock file
     QByteArray m_instanceLockName;
     std::mt19937 m_random;

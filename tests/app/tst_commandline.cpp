@@ -74,6 +74,9 @@ private slots:
         QTest::newRow("a year with a line break")
             << QStringList{"solvanta", "--sun-changes", "19\n66"} << int(A::Refuse)
             << "19\\u000a66";
+        QTest::newRow("a year with line and paragraph separators")
+            << QStringList{"solvanta", "--sun-changes", "19\u202866\u2029"} << int(A::Refuse)
+            << "\"19\\u202866\\u2029\"";
         // Arguments are quoted as given, never read as places to fill in.
         for (const char* year : {"%2", "%1x"})
             QTest::addRow("year %s", year)
@@ -95,15 +98,51 @@ private slots:
         zone("zone by country", "india", A::ShowListing, "+05:30\n");
         zone("zone, older name", "US/Eastern", A::ShowListing, "-05:00\n");
         zone("offset", "UTC+5", A::ShowListing, "+05:00\n");
-        zone("two zones match", "pago", A::Refuse,
-             "2 time zones match \"pago\": Pacific/Galapagos, Pacific/Pago_Pago (give one");
+        zone("zone by a word's start", "pago", A::ShowListing, "-11:00\n");
+        zone("zone by a place", "Dallas", A::ShowListing, "Aquarius\t2024-01-20T08:07:21-06:00\n");
+        zone("two zones match", "indian/ch", A::Refuse,
+             "2 time zones match \"indian/ch\": Indian/Chagos, Indian/Christmas (give one");
         zone("many zones match", "america", A::Refuse, "America/Araguaina and 139 more");
-        for (const char* name : {"Mars", "foo", "XYZ+10:30", "ABC+1DEF,M13.5.0,M1.1.0",
+        zone("five zones, none more", "IST", A::Refuse,
+             "5 time zones match \"IST\": Asia/Gaza, Asia/Hebron, Asia/Jerusalem, Asia/Kolkata, "
+             "Europe/Dublin (give one of them).");
+        for (const char* name : {"Xanadu", "foo", "XYZ+10:30", "ABC+1DEF,M13.5.0,M1.1.0",
                                  "../../../dev/stdin", "../../../tmp/x.tzif"})
             zone(QStringLiteral("no zone ") + name, name, A::Refuse,
                  QStringLiteral("Unknown time zone: \"%1\"").arg(name));
         zone("a long name cut short", QString(10000, 'A'), A::Refuse, QString(60, 'A') + "\"...");
+        zone("60 characters shown whole", QString(60, 'A'), A::Refuse, QString(60, 'A') + "\" (");
+        zone("five zones match", "europe/v", A::Refuse,
+             "5 time zones match \"europe/v\": Europe/Vaduz, Europe/Vatican, Europe/Vienna, "
+             "Europe/Vilnius, Europe/Volgograd (give one");
         zone("direction override shown as an escape", "ab\u202Ecd", A::Refuse, "\"ab\\u202ecd\"");
+        // The Sun's sign on a day or at a moment, in one line.
+        const auto sign = [](const char* name, const char* moment, const char* zone, A action,
+                             const QString& said) {
+            QTest::newRow(name) << QStringList{"solvanta", "--sun-sign", moment, "--time-zone",
+                                               zone}
+                                << int(action) << said;
+        };
+        sign("sign on a day", "1990-07-21", "Berlin", A::ShowListing,
+             "The Sun was in Cancer all day on 21 July 1990, whatever the time of birth. It "
+             "entered Leo on 23 July 1990 at 04:22 (UTC+02:00), 1 day, 4 hours and 22 minutes "
+             "after that day ended.\n");
+        sign("sign at a moment", "1990-07-21T23:30", "Europe/Berlin", A::ShowListing,
+             "At 23:30 (UTC+02:00) on 21 July 1990 the Sun was at 28\u00B051\u2032 Cancer, 1 day, "
+             "4 hours and 52 minutes before it entered Leo.\n");
+        sign("sign, a change late in the minute", "2024-04-19T13:59", "UTC", A::ShowListing,
+             "The Sun entered Taurus at 13:59:45, within the minute you gave");
+        sign("sign, a repeated hour in one line", "2024-10-27T01:30", "London", A::ShowListing,
+             "summer time: at 01:30 (UTC+01:00)");
+        sign("sign, a place", "1990-07-21", "Springfield, Illinois", A::ShowListing,
+             "on 22 July 1990 at 21:22 (UTC-05:00)");
+        sign("sign, no such day", "1990-02-30", "UTC", A::Refuse,
+             "Not a day or a moment: \"1990-02-30\"");
+        sign("sign, seconds", "1990-07-21T23:30:10", "UTC", A::Refuse, "Not a day or a moment");
+        sign("sign, year out of range", "1850-07-21", "UTC", A::Refuse, "1850");
+        sign("sign, unknown place", "1990-07-21", "Atlantis", A::Refuse, "\"Atlantis\"");
+        QTest::newRow("sign and changes")
+            << args("--sun-sign 1990-07-21 --sun-changes 1990") << int(A::Refuse) << "not both";
         QTest::newRow("program's own name not echoed")
             << QStringList{"/tmp/x\n\x1b[31mevil", "--frobnicate"} << int(A::Refuse)
             << "(try 'solvanta --help')";
@@ -240,6 +279,16 @@ private slots:
             << "";
         QTest::newRow("sun changes, year out of range") << "--sun-changes 1850" << 2 << ""
                                                         << "solvanta: Year 1850 is outside";
+        QTest::newRow("sun sign in the system's zone")
+            << "--sun-sign 1990-07-21" << 0 << "The Sun was in Cancer all day on 21 July 1990"
+            << "";
+        QTest::newRow("several places, five named")
+            << "--sun-sign 1990-07-21 --time-zone Springfield" << 2 << ""
+            << "solvanta: 5 places match \"Springfield\": Springfield, Massachusetts, United "
+               "States \u2014 America/New_York, Springfield, Missouri";
+        QTest::newRow("many places, counted")
+            << "--sun-changes 2024 --time-zone san" << 2 << ""
+            << "solvanta: 158 places match \"san\": San, S\u00E9gou, Mali \u2014 Africa/Bamako, ";
         QTest::newRow("sun changes, unknown zone")
             << "--sun-changes 2000 --time-zone Nowhere/Land" << 2 << ""
             << "solvanta: Unknown time zone: \"Nowhere/Land\"";
@@ -261,6 +310,14 @@ private slots:
             "solvanta: the output could not be written");
         run("listing to a closed output", ">&- --sun-changes 2024", 1, "",
             "solvanta: the output could not be written (Bad file descriptor).");
+        // A file of the zone folder that the toolkit would open is a FIFO: never opened.
+        const char* london = "--sun-changes 2024 --time-zone Europe/London";
+        run("zone table a FIFO", qPrintable(QStringLiteral("FIFO=zone.tab ") + london), 0, utc, "");
+        run("newer zone table a FIFO", qPrintable(QStringLiteral("FIFO=zone1970.tab ") + london), 0,
+            utc, "");
+        run("zone's own file a FIFO", qPrintable(QStringLiteral("FIFO=Europe/London ") + london), 2,
+            "", "solvanta: Unknown time zone: \"Europe/London\"");
+        run("TZ's file a FIFO", "TZ=Europe/Paris FIFO=Europe/Paris --sun-changes 2024", 0, utc, "");
     }
     void programWithoutADisplay() {
         QFETCH(QString, arguments);
@@ -271,8 +328,12 @@ private slots:
         QStringList words = arguments.isEmpty() ? QStringList() : arguments.split(' ');
         const QString zone =
             words.value(0).startsWith("TZ=") ? words.takeFirst().mid(3) : "Asia/Tokyo";
+        // "FIFO=name": that file of the zone folder is a FIFO, in a mount namespace of its own.
+        const QString fifo = words.value(0).startsWith("FIFO=") ? words.takeFirst().mid(5) : "";
+        if (!fifo.isEmpty() && QProcess::execute(QStringLiteral("unshare"), {"-m", "true"}) != 0)
+            QSKIP("a private mount namespace (unshare -m) is not permitted here; run as root");
         const QString redirect = words.value(0).startsWith('>') ? words.takeFirst() : QString();
-        const Run run = runProgram(words, zone, redirect);
+        const Run run = runProgram(words, zone, redirect, fifo);
         QCOMPARE(run.status, status);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), qPrintable(run.err));
@@ -286,7 +347,8 @@ private slots:
     }
 
 private:
-    Run runProgram(const QStringList& arguments, const QString& zone, const QString& redirect) {
+    Run runProgram(const QStringList& arguments, const QString& zone, const QString& redirect,
+                   const QString& fifo) {
         QProcess program;
         QProcessEnvironment env;
         env.insert(QStringLiteral("HOME"), m_home.path());
@@ -296,13 +358,17 @@ private:
         env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
         env.insert(QStringLiteral("TZ"), zone);
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral("/bin/sh"),
-                      QStringList{"-c", "exec \"$0\" \"$@\" " + redirect, SOLVANTA_PROGRAM} +
-                          arguments);
+        const QString bind = "f=$(mktemp -u) && mkfifo $f && mount --bind $f /usr/share/zoneinfo/" +
+                             fifo + " && rm $f && ";
+        const QStringList shell{"-m", "/bin/sh", "-c",
+                                (fifo.isEmpty() ? "" : bind) + "exec \"$0\" \"$@\" " + redirect,
+                                SOLVANTA_PROGRAM};
+        program.start(fifo.isEmpty() ? "/bin/sh" : "unshare",
+                      (fifo.isEmpty() ? shell.mid(2) : shell) + arguments);
         Run run;
         if (!program.waitForStarted(10000))
             return run;
-        if (program.state() != QProcess::NotRunning && !program.waitForFinished(30000))
+        if (program.state() != QProcess::NotRunning && !program.waitForFinished(15000))
             return run;
         run.status = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2;
         run.out = QString::fromLocal8Bit(program.readAllStandardOutput());

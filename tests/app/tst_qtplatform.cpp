@@ -104,6 +104,8 @@ void TestQtPlatform::settingsFileStates_data() {
     // A settings file that is not a small file of the user's is neither read nor written.
     for (const char* file : {"file fifo", "file link", "file junk", "file root"})
         QTest::newRow(file) << QString::fromLatin1(file) << QStringLiteral("none unstored");
+    // Held by another process all along: given up after a second.
+    QTest::newRow("lock held") << QStringLiteral("lock held") << QStringLiteral("none unstored");
 }
 
 // Whatever state the settings' files are in, a copy reads and stores its one
@@ -135,6 +137,8 @@ void TestQtPlatform::settingsFileStates() {
         while (junk.size() < 10 << 20)
             junk += 'k' + QByteArray::number(junk.size()) + "=x\n";
         QVERIFY(writeLockFile(file, junk, 60));
+    } else if (state == QLatin1String("lock held")) {
+        QVERIFY(writeLockFile(target, "", 60));
     } else if (onLock) {
         QVERIFY(writeLockFile(target, "1\nsolvanta\nelsewhere\n", 3600));
         QCOMPARE(state.endsWith(QLatin1String("sparse"))
@@ -150,10 +154,27 @@ void TestQtPlatform::settingsFileStates() {
     struct stat before {};
     ::lstat(QFile::encodeName(file).constData(), &before);
 
+    QProcess holder; // as `flock` from a shell holds it
+    const auto release = qScopeGuard([&] {
+        holder.kill();
+        holder.waitForFinished();
+    });
+    if (state == QLatin1String("lock held")) {
+        holder.start(QStringLiteral("flock"), {QStringLiteral("--no-fork"), target,
+                                               QStringLiteral("sleep"), QStringLiteral("60")});
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return QProcess::execute("flock", {"-n", target, "true"}) != 0;
+            },
+            5000));
+    }
+    QElapsedTimer answered;
+    answered.start();
     QProcess* probe =
         startProbe({{QStringLiteral("HOME"), home}, {QStringLiteral("XDG_CONFIG_HOME"), QString()}},
                    true, {QStringLiteral("settings")});
     QCOMPARE(firstLine(probe), answer);
+    QVERIFY2(answered.elapsed() < 2500, qPrintable(QString::number(answered.elapsed())));
     QVERIFY(endsNormally(probe));
     QCOMPARE(probe->readAllStandardError(), QByteArray());
     QFile kept(notes);
@@ -374,6 +395,7 @@ void TestQtPlatform::lockFileStates() {
     } else if (shape == QLatin1String("cache link")) {
         QVERIFY(QDir().mkpath(home + QStringLiteral("/.cache")) && QDir().mkpath(linked));
         QVERIFY(QFile::link(linked, cache));
+        QCOMPARE(::chmod(QFile::encodeName(linked).constData(), 0755), 0);
     } else if (shape == QLatin1String("relative cache")) {
         env[QStringLiteral("XDG_CACHE_HOME")] = QStringLiteral("relcache");
     } else if (mode >= 0) {
@@ -406,6 +428,10 @@ void TestQtPlatform::lockFileStates() {
     QVERIFY(S_ISDIR(info.st_mode) && (info.st_mode & 077) == 0);
     for (const QString& none : {work, linked})
         QCOMPARE(QDir(none).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    if (shape == QLatin1String("cache link")) { // what the link leads to keeps its mode
+        QCOMPARE(::stat(QFile::encodeName(linked).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, mode_t(0755));
+    }
     QVERIFY(endsNormally(next));
     if (holding) {
         QCOMPARE(holding->state(), QProcess::Running);

@@ -7,6 +7,7 @@
 #include "startup.h"
 #include "weblinks.h"
 #include "windowregistry.h"
+#include "zonefinder.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -112,6 +113,7 @@ void TestWindows::startShowsTheInputWindowOnly() {
     QVERIFY(StartApplication(*m_platform, *m_windows));
     QVERIFY(m_windows->loadedInputWindow());
     QVERIFY(m_windows->loadedInputWindow()->isVisible());
+    QVERIFY(!Astro::cityTableRead()); // read when a place is first looked for, not at start
     QVERIFY(!m_windows->loadedResultWindow());
     QVERIFY(!m_windows->loadedExitScreen());
     QCOMPARE(m_platform->seedCount, 1);

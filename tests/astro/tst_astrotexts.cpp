@@ -341,6 +341,12 @@ void TestAstroTexts::cuspSentences_data() {
         "entered Aries on 20 March 2024 at 03:06 (UTC+00:00): at 03:06 (UTC+00:00) on 20 March "
         "it was in Pisces until 03:06:24 and in Aries after, as it changed sign within that "
         "minute.");
+    // In the minute's last half: the change rounds to the next minute, the birth does not.
+    row("change late in the minute", QDate(2024, 4, 19), "13:59", "UTC",
+        "By the calendar rule, 19 April is on the cusp of Aries and Taurus. The Sun itself "
+        "entered Taurus on 19 April 2024 at 14:00 (UTC+00:00): at 13:59 (UTC+00:00) on 19 April "
+        "it was in Aries until 13:59:45 and in Taurus after, as it changed sign within that "
+        "minute.");
     row("repeated hour", QDate(2010, 9, 21), "23:30", "Asia/Tehran",
         "By the calendar rule, 21 September is on the cusp of Virgo and Libra. The Sun itself "
         "entered Libra on 23 September 2010 at 06:39 (UTC+03:30): at 23:30 (UTC+04:30) on 21 "

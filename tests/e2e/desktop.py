@@ -251,27 +251,28 @@ def shown_links(window):
     return [n for n in window.find_all("link") if n.showing]
 
 
-def check_links(window, count, where):
+def check_links(window, count, where, keyboard=()):
     """The links on show are links a screen reader can press and that take no
-    keyboard focus; any other link of the window is hidden."""
+    keyboard focus, save those named in `keyboard`; any other link of the window
+    is hidden."""
     links = window.find_all("link")
     shown = shown_links(window)
     check_equal(len(shown), count, f"links on show in the {where}")
     for link in links:
         if link.showing:
             check_equal([a.lower() for a in link.actions()], ["press"], f"actions of {link}")
-            check(not link.has_state("focusable"), f"{link} takes the keyboard focus")
+            check(link.has_state("focusable") == (link.name in keyboard), f"{link}: focusable")
         else:
             check(not link.has_state("visible"), f"the hidden {link} is said to be visible")
     return shown
 
 
 def screen_reader_view(scenario):
-    """What a screen reader finds and can do: link labels are links it can
-    press, outside the tab order, and the offer hidden behind the other is not
-    on screen; right and middle clicks open nothing; values are read out as themselves, labelled by their captions; after
-    a no-cusp run the tab list offers the first tab alone, and both again at the
-    next run."""
+    """What a screen reader finds and can do: link labels are links it can press,
+    outside the tab order (but for the way on to the exact sign), and the offer hidden
+    behind the other is not on screen; right and middle clicks open nothing; values are
+    read out as themselves, labelled by their captions; after a no-cusp run the tab list
+    offers the first tab alone, and both again at the next run."""
     program, window = steps.start_to_input(scenario)
     check_links(window, 3, "input window")  # banner, slogan, the offer in front
     steps.front_promotion(window)
@@ -295,7 +296,9 @@ def screen_reader_view(scenario):
         if n.name == steps.SECOND_TAB and (n.showing or n.actions())
     ]
     check_equal(offered, [], "the switched-off tab, on show or with an action")
-    check_links(result, 2, "result window")  # banner and the full-branding offer
+    # The banner, the full-branding offer and the way on to the exact sign.
+    exact = "Check which sign the Sun was really in when you were born"
+    check_links(result, 3, "result window", keyboard=(exact,))
 
     window = steps.back_to_input(program, result)
     result = steps.run_to_result(
@@ -307,6 +310,7 @@ def screen_reader_view(scenario):
         [steps.FIRST_TAB, steps.SECOND_TAB],
         "tabs offered at the next run",
     )
+    check_links(result, 2, "result window of a cusp")  # the button leads on instead
     steps.tab(result, steps.SECOND_TAB).press()
     wait_for(lambda: steps.selected_tab(result) == steps.SECOND_TAB, "the pressed tab chosen", 5)
     steps.check_panel(

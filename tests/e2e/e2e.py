@@ -804,9 +804,11 @@ def escape_closes_only_the_list(program, sun, open_keys):
 def sun_changes_window(scenario):
     """Sun > Exact Sign Changes... by keyboard opens the window on the date chosen
     in the input window, a dialog with its title, its table (rows named by sign,
-    dates in words) and reading read over the accessibility bus. Escape in the
-    year list or the zone suggestions closes only the list; with no list open it
-    closes the window and leaves the input window alone. Opened again, it goes
+    dates in words) and reading read over the accessibility bus, the calendar
+    rule's sentence with its text. Escape in the year list or the place
+    suggestions closes only the list; a time typed and Enter give the keyboard to
+    the new reading; Escape with no list open closes the window and leaves the
+    input window alone. Opened again, it goes
     with the input window into the exit sequence, which ends the program."""
     if scenario.stored_reminder_date() is None:
         scenario.store_reminder_date(harness.today())
@@ -821,19 +823,30 @@ def sun_changes_window(scenario):
     sun = program.window("sun")
     wait_for(lambda: program.kinds_on_screen() == ["input", "sun"], "the input and Sun windows")
     table = sun.find("table", "Sign changes")
-    rows = wait_for(lambda: table_rows(table) if len(table_rows(table)) == 12 else None,
-                    "twelve rows in the table")
-    check_equal([row[0] for row in rows][:3], ["Aquarius", "Pisces", "Aries"], "first signs")
-    check_equal(rows[2], ["Aries", "21 March 1966", "01:53", "UTC+00:00"], "the Aries row")
-    check_equal(rows[11][:2], ["Capricorn", "22 December 1966"], "the Capricorn row")
+    rows = wait_for(lambda: table_rows(table) if len(table_rows(table)) == 13 else None,
+                    "thirteen rows in the table")
+    check_equal([row[0] for row in rows][:4], ["Capricorn", "Aquarius", "Pisces", "Aries"],
+                "first signs")
+    check_equal(rows[0][:2], ["Capricorn", "22 December 1965"], "the December before")
+    check_equal(rows[3], ["Aries", "21 March 1966", "01:53", "UTC+00:00"], "the Aries row")
+    check_equal(rows[12][:2], ["Capricorn", "22 December 1966"], "the Capricorn row")
     check_equal(sun.role, "dialog", "the Sun window's role")
-    reading = sun.find("text", "Where the Sun was").text()
+    reading_box = sun.find("text", "Where the Sun was")
+    reading = reading_box.text()
     check("the Sun entered Aries at 01:53" in reading, f"reading {reading!r}")
+    # A screen reader hears the sentence itself, not a caption for it.
+    sun.find("label", predicate=lambda node: node.name.startswith(
+        "By the calendar rule, 21 March is on the cusp of Pisces and Aries."))
     year = sun.find("combo box", "1966")  # the year chosen in the input window
     wait_for(lambda: year.focused, "the keyboard in the year box")
     escape_closes_only_the_list(program, sun, ["alt+Down"])
     program.keys(sun, "Tab")  # the zone box: typing shows the zones that match
     escape_closes_only_the_list(program, sun, ["p", "a"])
+    program.type_into(sun, sun.find("text", "Time of birth"), "01:30")
+    program.keys(sun, "Return")
+    wait_for(lambda: reading_box.focused, "the keyboard on the new reading")
+    reading = reading_box.text()
+    check(reading.startswith("At 01:30") and "Pisces" in reading, f"reading {reading!r}")
     program.keys(sun, "Escape")
     wait_for(lambda: program.kinds_on_screen() == ["input"], "the input window alone")
     program.no_message(0.3)

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -96,11 +97,14 @@ bool framesText(const QWidget* w) {
 struct Measure {
     QWidget* window;
     QStringList faults = {};
+    bool behind = false; // only the text, in the inactive colours: another program's window on top
 
     QStringList run() {
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            faults << nameOf(window) + " never became active";
+        QWidget other;
+        other.setVisible(behind);
+        (behind ? &other : window)->activateWindow();
+        if (!QTest::qWaitForWindowActive(behind ? &other : window))
+            faults << nameOf(window) + " never became active, or stayed active";
         if (QWidget* focus = QApplication::focusWidget())
             focus->clearFocus();
         QTest::qWait(20);
@@ -110,6 +114,8 @@ struct Measure {
                 continue;
             if (drawsText(w))
                 text(w, shown);
+            if (behind)
+                continue;
             if (hasEdge(w))
                 edge(w, shown);
             if (w->focusPolicy() & Qt::TabFocus && !w->focusProxy() && !isViewport(w))
@@ -179,8 +185,11 @@ struct Measure {
             std::max_element(around.begin(), around.end(), [](auto& a, auto& b) {
                 return a.second < b.second;
             })->first;
-        // Each side: the middle half of its band of four pixels.
-        const int band = 4, w4 = r.width() / 4, h4 = r.height() / 4;
+        // Each side: the middle half of its outermost pixels, where the style draws the
+        // edge; a frame of another shape, of its band of four pixels.
+        const auto* frame = qobject_cast<const QFrame*>(w);
+        const int band = frame && frame->frameShape() != QFrame::StyledPanel ? 4 : 1;
+        const int w4 = r.width() / 4, h4 = r.height() / 4;
         double weakest = 21;
         for (const QRect& side :
              {QRect(r.left() + w4, r.top(), r.width() / 2, band),
@@ -222,6 +231,13 @@ struct Measure {
                           .arg(nameOf(w))
                           .arg(strong)
                           .arg(wanted);
+        // Two pixels wide, measured across the middle of its left side.
+        int width = 0;
+        for (int x = r.left(); !framesText(w) && x < r.left() + 4; ++x)
+            width +=
+                contrast(focused.pixel(x, r.center().y()), unfocused.pixel(x, r.center().y())) >= 3;
+        if (!framesText(w) && width < 2)
+            faults << QStringLiteral("focus frame of %1: %2 px wide").arg(nameOf(w)).arg(width);
     }
 };
 
@@ -262,7 +278,7 @@ private slots:
         QTest::addColumn<QString>("window");
         for (const char* window :
              {"input", "result, one profile", "result, two profiles", "about", "exit screen",
-              "sun sign changes", "message", "exit screen's message"})
+              "sun sign changes", "message", "exit screen's message", "list, a row selected"})
             QTest::newRow(window) << window;
     }
 
@@ -283,6 +299,11 @@ private slots:
         } else if (window.startsWith(QLatin1String("sun"))) {
             shown = std::make_unique<SunChangesWindow>(platform);
             shown->setAttribute(Qt::WA_DeleteOnClose, false);
+        } else if (window.startsWith(QLatin1String("list"))) { // as a box's suggestions
+            auto* list = new QListWidget;
+            list->addItem(QStringLiteral("Europe/London"));
+            list->setCurrentRow(0);
+            shown.reset(list);
         } else { // the input window, and its message
             shown = std::make_unique<InputWindow>(platform);
         }
@@ -296,7 +317,7 @@ private slots:
             QVERIFY(tabs || tab == 0);
             if (tab > 0)
                 tabs->setCurrentIndex(tab);
-            faults += Measure{shown.get()}.run();
+            faults += Measure{shown.get()}.run() + Measure{shown.get(), {}, true}.run();
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }

@@ -1,6 +1,8 @@
 #include "fakeplatform.h"
 #include "look.h"
+#include "resolution.h"
 #include "resultwindow.h"
+#include "search.h"
 #include "signs.h"
 #include "texts.h"
 
@@ -123,6 +125,23 @@ char* toString(const TextPlace& p) {
             .arg(p.scrollRange));
 }
 
+// The window's own controls where they stood before the band that leads to the exact
+// sign was added: client-area position and size. Value labels size themselves to what
+// they show (marked with a size of 0), so only where they start is fixed.
+const char kPlacedControls[] =
+    "Frame2 0 0 560 41;Label61 8 5 544 33;SSTab1 0 48 561 409;fra1 8 75 544 377;"
+    "fra2 8 75 544 377;Frame5 0 456 560 56;cmdBack 472 472 81 25;lblCobrand 8 459 452 50;"
+    "lblFullBrand 8 459 452 50;picSunSign_% 336 91 200 200;txtTwoSunSignDesc 24 387 513 63;"
+    "txtSunSignPositiveTraits_0 24 339 257 87;txtSunSignNegativeTraits_0 288 339 249 87;"
+    "txtSunSignPositiveTraits_1 24 307 249 63;txtSunSignNegativeTraits_1 288 307 249 63;"
+    "Label13_0 24 315 89 13;Label10_0 288 315 95 13;Label13_1 24 291 89 13;"
+    "Label10_1 288 291 95 13;Label10_2 24 371 170 13;Label15_% 24 99 87 13;"
+    "Label11_% 24 133 51 13;Label27_% 24 166 66 13;Label23_% 24 200 90 13;"
+    "Label21_% 24 233 63 13;Label17_% 24 267 83 13;lblSunSign_% 136 99 0 0;"
+    "lblSunSignElement_% 136 135 0 0;lblSunSignBirthStone_% 136 168 0 0;"
+    "lblSunSignNumber_% 136 201 0 0;lblSunSignDay_% 136 234 0 0;"
+    "lblSunSignCompatibility_% 136 267 0 0";
+
 // A window on the fake platform; closing it deletes it.
 struct Fixture {
     FakePlatform platform;
@@ -162,6 +181,8 @@ private slots:
     void exitAndCloseUnloadTheWindow();
     void backHoldsFocusAndLeadsTabOrder();
     void fixedClientArea();
+    void wayToTheExactSign_data();
+    void wayToTheExactSign();
     void promotionalTextsAreNotCutOff();
 };
 
@@ -498,6 +519,8 @@ void TestResultWindow::backHoldsFocusAndLeadsTabOrder() {
     auto* back = named<QPushButton>(f.window, "cmdBack");
     QTRY_COMPARE(QApplication::focusWidget(), back);
     QTest::keyClick(back, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), named<QWidget>(f.window, "lnkExactSun"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(f.tabs()->isAncestorOf(QApplication::focusWidget()));
     // The trait areas can be reached by keyboard, so they can be scrolled.
     auto* positive = member<QPlainTextEdit>(f.window, "txtSunSignPositiveTraits", 0);
@@ -514,11 +537,65 @@ void TestResultWindow::fixedClientArea() {
     Fixture f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window));
-    QCOMPARE(f.window->centralWidget()->size(), QSize(561, 512));
+    QCOMPARE(f.window->centralWidget()->size(), QSize(561, 560));
     QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
     const Qt::WindowFlags flags = f.window->windowFlags();
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(f.window->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+void TestResultWindow::wayToTheExactSign_data() {
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("way");
+    QTest::newRow("cusp, 21 July") << 6 << 21 << "cmdExactSun";
+    QTest::newRow("no cusp, 24 October") << 9 << 24 << "lnkExactSun";
+}
+
+// A cusp result leads on with a sentence and a button, any other with a link; either is
+// next after "Back" and says where it leads, and the window's own controls stay put.
+void TestResultWindow::wayToTheExactSign() {
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(QString, way);
+    Fixture f;
+    AssembleResult(f.window->model(), ResolveCusp(month, day), f.platform, f.window);
+    QVERIFY(f.showActive());
+    const bool cusp = way == "cmdExactSun";
+    QWidget* client = f.window->centralWidget();
+    for (const QString& entry : QString::fromLatin1(kPlacedControls).split(';')) {
+        const QStringList v = entry.split(' ');
+        for (int slot = 0; slot < (v[0].endsWith('%') ? 2 : 1); ++slot) {
+            const QString name = QString(v[0]).replace('%', QString::number(slot));
+            auto* control = client->findChild<QWidget*>(name);
+            QVERIFY2(control, qPrintable(name));
+            const QRect at(control->mapTo(client, QPoint(0, 0)), control->size());
+            const QRect was(v[1].toInt(), v[2].toInt(), v[3].toInt(), v[4].toInt());
+            QCOMPARE(v[3] == "0" ? QRect(at.topLeft(), QSize(0, 0)) : at, was);
+        }
+    }
+
+    auto* sentence = named<QLabel>(f.window, "lblExactSun");
+    QCOMPARE(sentence->isVisible(), cusp);
+    QCOMPARE(named<QWidget>(f.window, "cmdExactSun")->isVisible(), cusp);
+    QCOMPARE(named<QWidget>(f.window, "lnkExactSun")->isVisible(), !cusp);
+    QWidget* control = named<QWidget>(f.window, qPrintable(way));
+    for (QWidget* shown : {control, static_cast<QWidget*>(sentence)}) {
+        const QRect at(shown->mapTo(client, QPoint(0, 0)), shown->size());
+        QVERIFY(at.top() >= 512 && client->rect().contains(at));
+    }
+    QVERIFY(sentence->heightForWidth(sentence->width()) <= sentence->height());
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+    QCOMPARE(iface->role(), cusp ? QAccessible::Button : QAccessible::Link);
+    QCOMPARE(iface->text(QAccessible::Name), control->property("text").toString().remove('&'));
+    QVERIFY(iface->text(QAccessible::Description).contains("Sun Sign Changes"));
+
+    QSignalSpy asked(f.window.data(), &ResultWindow::exactSunRequested);
+    QTRY_COMPARE(QApplication::focusWidget(), named<QWidget>(f.window, "cmdBack"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control);
+    QTest::keyClick(control, Qt::Key_Return);
+    QCOMPARE(asked.size(), 1);
 }
 
 void TestResultWindow::promotionalTextsAreNotCutOff() {

@@ -45,6 +45,8 @@ private slots:
     void oneWindowMovesToTheNewDate();
     void closingItChangesNothingElse();
     void openedAgainItKeepsItsChoices();
+    void resultLeadsToWhereToTypeNext_data();
+    void resultLeadsToWhereToTypeNext();
     void everyWayOutClosesIt_data();
     void everyWayOutClosesIt();
 
@@ -200,14 +202,21 @@ void TestSunChangesRegistry::openedAgainItKeepsItsChoices() {
     const QMap<QString, QString> settings = m_platform->settings;
     QVERIFY(sun->chooseZone("Asia/Tokyo"));
     sun->showDate(QDate(1966, 7, 4));
-    child<QLineEdit>(sun, "txtTime")->setText("08:15");
+    child<QLineEdit>(sun, "txtTime")->setText("25:15");
+    QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Return); // refused once
+    const qsizetype told = m_platform->messages.size();
     QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Escape);
     settle();
     sun = openFrom(&m_windows->inputWindow());
     QVERIFY(sun);
     QCOMPARE(sun->zone().id(), QByteArray("Asia/Tokyo"));
     QCOMPARE(sun->chosenDate(), QDate(1966, 7, 4));
-    QCOMPARE(child<QLineEdit>(sun, "txtTime")->text(), QStringLiteral("08:15"));
+    QCOMPARE(child<QLineEdit>(sun, "txtTime")->text(), QStringLiteral("25:15"));
+    // Leaving the box with the time it was given back is not asking again.
+    QVERIFY(QTest::qWaitForWindowActive(sun));
+    child<QLineEdit>(sun, "txtTime")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(child<QLineEdit>(sun, "txtTime"), Qt::Key_Tab);
+    QCOMPARE(m_platform->messages.size(), told);
 
     child<QAbstractButton>(sun, "cmdClose")->click();
     settle();
@@ -217,6 +226,46 @@ void TestSunChangesRegistry::openedAgainItKeepsItsChoices() {
     QCOMPARE(sun->zone().id(), QByteArray("Asia/Tokyo"));
     QCOMPARE(m_platform->settings, settings);
     QCOMPARE(m_platform->flushCount, 0);
+}
+
+void TestSunChangesRegistry::resultLeadsToWhereToTypeNext_data() {
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("closed between searches") << true;
+    QTest::newRow("left open") << false;
+}
+
+// The result window's way on opens the window on the birth date with the keyboard in
+// the place box; once a place is chosen, in the time box. A new search forgets the
+// time of birth and keeps the place.
+void TestSunChangesRegistry::resultLeadsToWhereToTypeNext() {
+    QFETCH(bool, closed);
+    QWidget* result = searchToResult(21, 7, 1990);
+    child<QAbstractButton>(result, "cmdExactSun")->click();
+    SunChangesWindow* sun = m_windows->loadedSunChangesWindow();
+    QVERIFY(sun && sun->isVisible());
+    QCOMPARE(sun->chosenDate(), QDate(1990, 7, 21));
+    QTRY_COMPARE(QApplication::activeWindow(), sun);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(sun, "cboZone"));
+    // Typed over what the box held.
+    QTest::keyClicks(QApplication::focusWidget(), "Asia/Kolkata");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    child<QLineEdit>(sun, "txtTime")->setText("23:30");
+    if (closed) {
+        child<QAbstractButton>(sun, "cmdClose")->click();
+        settle();
+    }
+
+    child<QAbstractButton>(result, "cmdBack")->click();
+    settle();
+    result = searchToResult(1, 1, 1950);
+    QTest::mouseClick(child<QWidget>(result, "lnkExactSun"), Qt::LeftButton);
+    sun = m_windows->loadedSunChangesWindow();
+    QVERIFY(sun && sun->isVisible());
+    QCOMPARE(sun->chosenDate(), QDate(1950, 1, 1));
+    QCOMPARE(sun->zone().id(), QByteArray("Asia/Kolkata"));
+    QCOMPARE(child<QLineEdit>(sun, "txtTime")->text(), QString());
+    QTRY_COMPARE(QApplication::activeWindow(), sun);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(sun, "txtTime"));
 }
 
 void TestSunChangesRegistry::everyWayOutClosesIt_data() {

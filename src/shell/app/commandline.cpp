@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTimeZone>
 
 #include <cerrno>
@@ -84,6 +85,49 @@ CommandLine sunChangesListing(const QString& year, const std::optional<QString>&
     return {CommandLine::Action::ShowListing, lines.join(QLatin1Char('\n')) + QLatin1Char('\n')};
 }
 
+// The reading the Sun Sign Changes window gives for a day ("1990-07-21") or a moment
+// ("1990-07-21T23:30"), as one line, or why there is none.
+template <typename Refuse>
+CommandLine sunSignReading(const QString& moment, const std::optional<QString>& zoneName,
+                           const Refuse& refuse) {
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)(?:T(\\d\\d):(\\d\\d))?$"));
+    const QRegularExpressionMatch parts = form.match(moment.trimmed());
+    const QDate date =
+        parts.hasMatch()
+            ? QDate(parts.captured(1).toInt(), parts.captured(2).toInt(), parts.captured(3).toInt())
+            : QDate();
+    const bool timed = parts.hasMatch() && !parts.captured(4).isEmpty();
+    const QTime time =
+        timed ? QTime(parts.captured(4).toInt(), parts.captured(5).toInt()) : QTime(0, 0);
+    if (!date.isValid() || !time.isValid())
+        return refuse(QStringLiteral("Not a day or a moment: ") + Astro::quotedArgument(moment) +
+                      QStringLiteral(" (give a day such as 1990-07-21, or a day and time such "
+                                     "as 1990-07-21T23:30)."));
+    if (const std::optional<QString> problem =
+            Astro::yearArgumentError(QString::number(date.year())))
+        return refuse(*problem);
+    if (zoneName) {
+        if (const std::optional<QString> problem = Astro::zoneArgumentError(*zoneName))
+            return refuse(*problem);
+    }
+    const QTimeZone zone = zoneName ? Astro::findZone(*zoneName).zone : Astro::systemZone();
+    QString reading;
+    if (!timed) {
+        if (const std::optional<Astro::DayReading> day = Astro::readDay(date, zone))
+            reading = Astro::dayText(*day, zone);
+    } else if (const auto readings = Astro::readTime(date, time, zone)) {
+        reading = Astro::timeText(date, time, zone, *readings);
+    }
+    if (reading.isEmpty())
+        return refuse(QStringLiteral("the Sun's sign on ") + Astro::quotedArgument(moment) +
+                      QStringLiteral(" could not be worked out."));
+    // The window may set the reading over several lines; here it is one.
+    return {CommandLine::Action::ShowListing,
+            reading.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' ')) +
+                QLatin1Char('\n')};
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -103,13 +147,22 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             .arg(Astro::kFirstYear)
             .arg(Astro::kLastYear),
         QStringLiteral("year"));
+    const QCommandLineOption sunSign(
+        QStringLiteral("sun-sign"),
+        QStringLiteral("Print, in one line, the sign the Sun was in on a day (1990-07-21) or at "
+                       "a moment to the minute (1990-07-21T23:30), as the Sun Sign Changes "
+                       "window reads it: the change within that day or minute, or how far the "
+                       "Sun was from the nearer change."),
+        QStringLiteral("moment"));
     const QCommandLineOption timeZone(
         QStringLiteral("time-zone"),
-        QStringLiteral("The time zone of the moments --sun-changes prints: a zone's name "
-                       "(Europe/London, new york), a country (Japan), or an offset from "
-                       "UTC (UTC+05:30). Default: the system's zone."),
+        QStringLiteral("The time zone of --sun-changes and --sun-sign: a place (Dallas, "
+                       "\"Springfield, Illinois\"), a zone's name (Europe/London, new york), a "
+                       "country (Japan), an abbreviation (IST), or an offset from UTC "
+                       "(UTC+05:30). Default: the system's zone."),
         QStringLiteral("zone"));
     parser.addOption(sunChanges);
+    parser.addOption(sunSign);
     parser.addOption(timeZone);
     for (const char* name : kToolkitValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -145,17 +198,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                       Astro::quotedArgument(parser.positionalArguments().constFirst()) +
                       QLatin1Char('.'));
     // Given twice, which one was meant cannot be told.
-    for (const QCommandLineOption& option : {sunChanges, timeZone}) {
+    for (const QCommandLineOption& option : {sunChanges, sunSign, timeZone}) {
         if (parser.values(option).size() > 1)
             return refuse(QStringLiteral("--") + option.names().constFirst() +
                           QStringLiteral(" is given more than once; give it once."));
     }
-    if (parser.isSet(timeZone) && !parser.isSet(sunChanges))
-        return refuse(QStringLiteral("--time-zone goes with --sun-changes."));
+    if (parser.isSet(timeZone) && !parser.isSet(sunChanges) && !parser.isSet(sunSign))
+        return refuse(QStringLiteral("--time-zone goes with --sun-changes or --sun-sign."));
+    if (parser.isSet(sunChanges) && parser.isSet(sunSign))
+        return refuse(QStringLiteral("give --sun-changes or --sun-sign, not both."));
+    const std::optional<QString> zoneName =
+        parser.isSet(timeZone) ? std::optional(parser.value(timeZone)) : std::nullopt;
     if (parser.isSet(sunChanges))
-        return sunChangesListing(
-            parser.value(sunChanges),
-            parser.isSet(timeZone) ? std::optional(parser.value(timeZone)) : std::nullopt, refuse);
+        return sunChangesListing(parser.value(sunChanges), zoneName, refuse);
+    if (parser.isSet(sunSign))
+        return sunSignReading(parser.value(sunSign), zoneName, refuse);
     return {};
 }
 

@@ -61,6 +61,7 @@ ResultWindow& WindowRegistry::resultWindow() {
                 [this](Link link) { OpenLink(m_platform, link); });
         connect(window, &ResultWindow::aboutRequested, this, [this, window] { showAbout(window); });
         connect(window, &ResultWindow::sunChangesRequested, this, [this] { showSunChanges(true); });
+        connect(window, &ResultWindow::exactSunRequested, this, &WindowRegistry::showExactSun);
         connect(window, &ResultWindow::unloading, this, [this, window] {
             if (m_result == window)
                 m_result = nullptr;
@@ -93,6 +94,8 @@ SunChangesWindow& WindowRegistry::sunChangesWindow() {
         m_sunChanges = new SunChangesWindow(m_platform);
         m_sunChanges->setAttribute(Qt::WA_DeleteOnClose);
         m_sunChanges->setAttribute(Qt::WA_QuitOnClose, false);
+        if (m_sunStartZone.isEmpty())
+            m_sunStartZone = m_sunChanges->zone().id();
         SunChangesWindow* window = m_sunChanges;
         connect(window, &SunChangesWindow::closing, this,
                 [this, window] { m_sunChoices = window->choices(); });
@@ -147,6 +150,14 @@ void WindowRegistry::showSunChanges(bool fromResult) {
     showActive(window);
 }
 
+void WindowRegistry::showExactSun() {
+    if (m_ended)
+        return;
+    showSunChanges(true);
+    if (m_sunChanges)
+        m_sunChanges->focusNextEntry(m_sunChanges->zone().id() != m_sunStartZone);
+}
+
 void WindowRegistry::hideExitScreen() {
     if (m_ended)
         return;
@@ -175,6 +186,15 @@ void WindowRegistry::handOverToResult() {
     if (m_ended)
         return;
     m_searched = inputWindow().birthInput();
+    // Another search is another birth: the last one's time no longer holds, while
+    // the place often does (one family, one town).
+    if (m_sunChoices)
+        m_sunChoices->time.clear();
+    if (m_sunChanges && !m_sunChanges->choices().time.isEmpty()) {
+        SunChangesWindow::Choices open = m_sunChanges->choices();
+        open.time.clear();
+        m_sunChanges->restore(open);
+    }
     inputWindow().hide();
     hideExitScreen();
     showActive(resultWindow());

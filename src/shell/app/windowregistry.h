@@ -59,6 +59,10 @@ public:
     // Closed and opened again, it has the zone, date and time of birth it had when
     // closed (kept in memory only), unless a new date was chosen meanwhile.
     void showSunChanges(bool fromResult);
+    // The result window's way to the exact sign: "Sun Sign Changes" on the searched
+    // date, with the keyboard in the birth place box, or in the time box when a place
+    // was chosen in it earlier in this run.
+    void showExactSun();
 
     // Unloads every window (their unload handlers run), flushes the settings and
     // ends the process. Nothing is shown once it has been called.
@@ -85,6 +89,9 @@ private:
     // last opened on.
     std::optional<SunChangesWindow::Choices> m_sunChoices;
     QDate m_sunOpenedOn;
+    // The zone a new "Sun Sign Changes" window starts in (the system's): any other
+    // one is a place the person chose.
+    QByteArray m_sunStartZone;
     // The input of the search whose result the result window shows.
     BirthInput m_searched;
     bool m_ended = false;

@@ -24,7 +24,8 @@ void setAreaText(QPlainTextEdit* area, const QString& text) {
 }
 
 constexpr int kClientWidth = 561;
-constexpr int kClientHeight = 512;
+// The window's bands end at 512; the band that leads to the exact sign lies below.
+constexpr int kClientHeight = 560;
 constexpr QSize kPictureSize{200, 200};
 constexpr int kAreaFrameWidth = 2;
 
@@ -84,6 +85,7 @@ ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
     if (!m_model.cuspDescription().isEmpty())
         setAreaText(m_ui->txtTwoSunSignDesc, m_model.cuspDescription());
     showTabs();
+    showExactSunWay();
 
     m_ui->cmdBack->setFocus();
 
@@ -154,6 +156,12 @@ void ResultWindow::applyLook() {
         offer->setFont(Look::verdana(8.25, true, true));
         offer->setAutoFillBackground(true);
     }
+    m_ui->cmdExactSun->setFont(Look::verdana(8.25, true));
+    m_ui->lnkExactSun->setFont(Look::verdana(8.25, true, true));
+    // Room for the focus frame around the link's text, and no more: the rest of the
+    // band is not the link.
+    m_ui->lnkExactSun->setMargin(4);
+    m_ui->lnkExactSun->adjustSize();
 
     // Tabs: dark indigo text on the button face.
     QPalette tabPalette = Look::palette(Look::Scheme::System);
@@ -202,6 +210,8 @@ void ResultWindow::connectCommands() {
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->mnuAbout, &QAction::triggered, this, &ResultWindow::aboutRequested);
     connect(m_ui->mnuSunChanges, &QAction::triggered, this, &ResultWindow::sunChangesRequested);
+    connect(m_ui->cmdExactSun, &QPushButton::clicked, this, &ResultWindow::exactSunRequested);
+    connect(m_ui->lnkExactSun, &ClickableLabel::clicked, this, &ResultWindow::exactSunRequested);
 
     const auto linkAction = [this](QAction* action, Link link) {
         connect(action, &QAction::triggered, this, [this, link] { emit linkRequested(link); });
@@ -233,9 +243,14 @@ void ResultWindow::connectModel() {
                 [this, slot](int index) { showPicture(slot, index); });
     }
     connect(&m_model, &ResultModel::frameCaptionChanged, this, &ResultWindow::showFrameCaption);
-    connect(&m_model, &ResultModel::cuspDescriptionChanged, this,
-            [this](const QString& text) { setAreaText(m_ui->txtTwoSunSignDesc, text); });
-    connect(&m_model, &ResultModel::tabsChanged, this, &ResultWindow::showTabs);
+    connect(&m_model, &ResultModel::cuspDescriptionChanged, this, [this](const QString& text) {
+        setAreaText(m_ui->txtTwoSunSignDesc, text);
+        showExactSunWay();
+    });
+    connect(&m_model, &ResultModel::tabsChanged, this, [this] {
+        showTabs();
+        showExactSunWay();
+    });
 }
 
 void ResultWindow::showPanel(ProfileSlot slot) {
@@ -307,6 +322,16 @@ void ResultWindow::showTabs() {
         }
     }
     tabs->setCurrentIndex(shown);
+}
+
+void ResultWindow::showExactSunWay() {
+    // A cusp result is the one with both profiles and the cusp text. There the
+    // calendar leaves the question open, so the way on is in plain view; elsewhere
+    // the calendar is nearly always right, and a link is enough.
+    const bool cusp = m_model.isTabEnabled(1) && !m_model.cuspDescription().isEmpty();
+    m_ui->lblExactSun->setVisible(cusp);
+    m_ui->cmdExactSun->setVisible(cusp);
+    m_ui->lnkExactSun->setVisible(!cusp);
 }
 
 void ResultWindow::tabChosen(int index) {

@@ -44,6 +44,12 @@ class ResultWindow;
 // - Buttons, menu entries and link labels are named by their visible text; the
 //   link labels are links with a press action (they take no keyboard focus). Of
 //   the two offers that share one place, the one behind is hidden.
+// - Under the offers, a band leads on to the sign the Sun was really in at the
+//   birth. On a cusp result (both profiles and the cusp text) it says so in a
+//   sentence ("lblExactSun") beside the button "Find My &Exact Sun Sign..."
+//   ("cmdExactSun"); under one profile it is the link "lnkExactSun", which the
+//   keyboard reaches too. Both carry a description of where they lead, and both
+//   come right after "Back" in the tab order.
 // - A switched-off tab is hidden and disabled: the tab list holds only the tabs
 //   that can be chosen, and nothing offers the other. Any attempt to select it
 //   anyway is undone at once, and the tab that was shown stays selected. It comes
@@ -66,6 +72,8 @@ signals:
     void aboutRequested();
     // Sun > "&Exact Sign Changes...".
     void sunChangesRequested();
+    // The way on from the verdict: "Find My Exact Sun Sign..." or the link.
+    void exactSunRequested();
     // The window is being unloaded (close box, File > E&xit or any close()).
     void unloading();
 
@@ -98,6 +106,8 @@ private:
     void showPicture(ProfileSlot slot, int pictureIndex);
     void showFrameCaption(ProfileSlot slot, const QString& caption);
     void showTabs();
+    // The button and its sentence on a cusp result, the link on any other.
+    void showExactSunWay();
     void tabChosen(int index);
 
     ResultModel m_model;

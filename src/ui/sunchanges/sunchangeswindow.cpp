@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QPixmapCache>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShortcut>
 #include <QStringListModel>
 
@@ -30,7 +32,9 @@
 namespace {
 
 constexpr int kFrameWidth = 2;
-constexpr int kTableWidth = 470;
+// The year's twelve changes and, first, the change into Capricorn the December before:
+// a birth in early January has its own row.
+constexpr int kTableRows = Astro::kSignCount + 1;
 
 // The frame of the table or the reading: indigo, the text colour of the palette all
 // these windows share, or the focus blue, in a palette of its own while the frame has
@@ -64,6 +68,15 @@ TimeEntry readTimeBox(const QString& text) {
             return {TimeEntry::Kind::Time, time};
     }
     return {TimeEntry::Kind::Unreadable, {}};
+}
+
+// The width a line box asks for while it holds `text` (its clear button shown), the box
+// left empty.
+int widthHolding(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    const int width = box->sizeHint().width();
+    box->clear();
+    return width;
 }
 
 // The same day and month in the nearest year offered (28 February for the 29th in a
@@ -140,9 +153,7 @@ SunChangesWindow::SunChangesWindow(Platform& platform, QWidget* parent)
     fillLists();
     connectCommands();
 
-    m_zone = Astro::findZone(m_ui->cboZone->currentText()).zone;
-    fillTable();
-    showReading(Asked::No);
+    applyZone(Astro::findZone(m_ui->cboZone->currentText()));
     m_ui->cboYear->setFocus();
 }
 
@@ -183,7 +194,7 @@ void SunChangesWindow::applyLook() {
 
     QTableWidget* table = m_ui->tblChanges;
     table->setColumnCount(4);
-    table->setRowCount(Astro::kSignCount);
+    table->setRowCount(kTableRows);
     table->setHorizontalHeaderLabels({QStringLiteral("Sign"), QStringLiteral("Date"),
                                       QStringLiteral("Time"), QStringLiteral("UTC offset")});
     table->verticalHeader()->hide();
@@ -192,7 +203,7 @@ void SunChangesWindow::applyLook() {
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
     header->setHighlightSections(false);
-    for (int row = 0; row < Astro::kSignCount; ++row) {
+    for (int row = 0; row < kTableRows; ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
             auto* cell = new QTableWidgetItem;
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -200,14 +211,27 @@ void SunChangesWindow::applyLook() {
         }
     }
 
-    // The table and the reading show all they hold without scrolling; the table is
-    // as wide as the window.
+    // The table and the reading show all they hold without scrolling; the table is as
+    // wide as its widest texts (a time to the second, an offset with seconds) need.
     const int rowHeight = table->fontMetrics().height() + 6;
     table->verticalHeader()->setMinimumSectionSize(rowHeight);
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
-    table->setMinimumWidth(kTableWidth);
-    table->setFixedHeight(header->sizeHint().height() + rowHeight * Astro::kSignCount +
-                          2 * kFrameWidth);
+    int tableWidth = 2 * kFrameWidth;
+    const QStringList widest{QStringLiteral("Sagittarius"), QStringLiteral("2000-12-22"),
+                             QStringLiteral("23:59:59"), QStringLiteral("UTC+00:00:00")};
+    for (int column = 0; column < 4; ++column)
+        tableWidth += std::max(table->fontMetrics().horizontalAdvance(widest.at(column)),
+                               header->fontMetrics().horizontalAdvance(
+                                   table->horizontalHeaderItem(column)->text())) +
+                      24;
+    table->setMinimumWidth(tableWidth);
+    table->setFixedHeight(header->sizeHint().height() + rowHeight * kTableRows + 2 * kFrameWidth);
+    // The place and its zone, on up to two lines, always with their room.
+    QLabel* place = m_ui->lblPlace;
+    place->setFixedHeight(QFontMetrics(place->font()).lineSpacing() * 2 + 2);
+    place->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place->setMaximumWidth(tableWidth);
+    m_ui->cboZone->lineEdit()->setPlaceholderText(QStringLiteral("City, country or time zone"));
     // The sentence under the picture has its room whether it is shown or not, so the
     // window keeps its size from day to day.
     QLabel* note = m_ui->lblCuspNote;
@@ -240,10 +264,18 @@ void SunChangesWindow::applyLook() {
     // Whatever is pasted stays whole; a name that is no zone is refused as a whole.
     m_ui->cboZone->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
 
-    // One size whatever the boxes hold (the time box's clear button comes and goes),
-    // in the middle of the screen as the program's other windows.
-    const QSize size = sizeHint();
-    Look::fixAndCentre(this, size.width(), size.height());
+    // The time box has its clear button's room from the start: it asks for that room
+    // only while it holds text, and the whole row moved as the first digit was typed.
+    m_ui->txtTime->setMinimumWidth(widthHolding(m_ui->txtTime, QStringLiteral("00:00")));
+
+    // The table beside the birth: the window is wide rather than tall, and fits a
+    // 1280 x 720 screen with a panel. It may grow (the table and picture take the
+    // width, the room below them the height) but not shrink below what its controls
+    // need, in the middle of the screen as the program's other windows.
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void SunChangesWindow::fillLists() {
@@ -283,18 +315,32 @@ void SunChangesWindow::connectCommands() {
     });
     connect(m_ui->cboZone, &QComboBox::currentIndexChanged, this, &SunChangesWindow::zoneChosen);
     connect(m_ui->cboZone->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        // Several zones found: their list opens once Enter has been handled (Enter in
-        // the list of offers also closes it).
-        if (zoneTyped(Asked::Yes) == Astro::ZoneMatch::Kind::Several) {
+        // Several places found: their list opens once Enter has been handled (Enter in
+        // the list of offers also closes it). One found: its reading is read out.
+        const QString before = placeText();
+        switch (zoneTyped(Asked::Yes)) {
+        case Astro::ZoneMatch::Kind::Several: {
             QCompleter* completer = m_ui->cboZone->completer();
             QMetaObject::invokeMethod(
                 completer, [completer] { completer->complete(); }, Qt::QueuedConnection);
+            break;
+        }
+        case Astro::ZoneMatch::Kind::Exact:
+            if (placeText() != before)
+                readingAsked();
+            break;
+        case Astro::ZoneMatch::Kind::None:
+            break;
         }
     });
+    // A place picked from the list with the mouse: a city is no entry of the box, so
+    // nothing else would take it.
+    connect(m_ui->cboZone->completer(), qOverload<const QString&>(&QCompleter::activated), this,
+            [this] { zoneTyped(Asked::No); });
     connect(m_ui->cboZone->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& text) { offerZones(Astro::findZone(text)); });
-    connect(m_ui->txtTime, &QLineEdit::returnPressed, this, [this] { showReading(Asked::Yes); });
-    connect(m_ui->cmdShow, &QPushButton::clicked, this, [this] { showReading(Asked::Yes); });
+    connect(m_ui->txtTime, &QLineEdit::returnPressed, this, &SunChangesWindow::readingAsked);
+    connect(m_ui->cmdShow, &QPushButton::clicked, this, &SunChangesWindow::readingAsked);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->cmdSave, &QPushButton::clicked, this, &SunChangesWindow::savePicture);
     auto* save = new QShortcut(QKeySequence::Save, this);
@@ -332,11 +378,12 @@ void SunChangesWindow::showDate(QDate date) {
 }
 
 SunChangesWindow::Choices SunChangesWindow::choices() const {
-    return Choices{chosenDate(), m_zone.id(), m_ui->txtTime->text()};
+    return Choices{chosenDate(), m_zone.id(), m_ui->txtTime->text(), placeText()};
 }
 
 void SunChangesWindow::restore(const Choices& choices) {
-    chooseZone(choices.zoneId);
+    if (choices.place.isEmpty() || !chooseZone(choices.place.toUtf8()))
+        chooseZone(choices.zoneId);
     m_ui->txtTime->setText(choices.time);
     m_timeAsked = choices.time;
     showDate(choices.date);
@@ -364,12 +411,15 @@ int SunChangesWindow::zoneIndex(const QByteArray& id) {
 void SunChangesWindow::offerZones(const Astro::ZoneMatch& match) {
     QStringList offers;
     if (match.kind == Astro::ZoneMatch::Kind::Exact)
-        offers.append(QString::fromLatin1(match.zone.id()));
-    for (const QByteArray& id : match.candidates)
-        offers.append(QString::fromLatin1(id));
-    // Every zone offered is one of the box's entries, which choosing it selects.
-    for (const QString& id : std::as_const(offers))
-        zoneIndex(id.toLatin1());
+        offers.append(match.place ? match.place->offer() : QString::fromLatin1(match.zone.id()));
+    else
+        offers = Astro::offers(match);
+    // Every zone offered is one of the box's entries, which choosing it selects; a
+    // city is read back by the finder when it is chosen.
+    if (!match.place && match.places.isEmpty()) {
+        for (const QString& id : std::as_const(offers))
+            zoneIndex(id.toLatin1());
+    }
     m_zoneOffers->setStringList(offers);
 }
 
@@ -377,12 +427,30 @@ bool SunChangesWindow::chooseZone(const QByteArray& id) {
     const Astro::ZoneMatch match = Astro::findZone(QString::fromUtf8(id));
     if (match.kind != Astro::ZoneMatch::Kind::Exact)
         return false;
+    applyZone(match);
+    return true;
+}
+
+void SunChangesWindow::applyZone(const Astro::ZoneMatch& match) {
     QComboBox* zones = m_ui->cboZone;
     const int index = zoneIndex(match.zone.id());
-    zones->setCurrentIndex(index);
-    // The same entry chosen again still puts its own spelling back in the box.
-    zones->setEditText(zones->itemText(index));
-    return true;
+    {
+        const QSignalBlocker quiet(zones);
+        zones->setCurrentIndex(index);
+    }
+    m_zone = match.zone;
+    m_place = match.place;
+    // The box shows the city's name, or the zone's own spelling (also when the same
+    // entry is chosen again).
+    m_placeShown = m_place ? m_place->name() : zones->itemText(index);
+    zones->setEditText(m_placeShown);
+    m_ui->lblPlace->setText(placeText());
+    fillTable();
+    showReading(Asked::No);
+}
+
+QString SunChangesWindow::placeText() const {
+    return m_place ? m_place->offer() : QString::fromLatin1(m_zone.id());
 }
 
 void SunChangesWindow::yearOrMonthChosen() {
@@ -414,37 +482,38 @@ void SunChangesWindow::zoneChosen(int index) {
         return;
     // Every entry is a zone the finder knows by that name.
     const Astro::ZoneMatch match = Astro::findZone(m_ui->cboZone->itemText(index));
-    if (match.kind != Astro::ZoneMatch::Kind::Exact)
-        return;
-    m_zone = match.zone;
-    fillTable();
-    showReading(Asked::No);
+    if (match.kind == Astro::ZoneMatch::Kind::Exact)
+        applyZone(match);
 }
 
 Astro::ZoneMatch::Kind SunChangesWindow::zoneTyped(Asked asked) {
     QComboBox* box = m_ui->cboZone;
     const QString typed = box->currentText().trimmed();
-    if (typed.isEmpty() || typed == box->itemText(box->currentIndex()))
+    if (typed.isEmpty() || typed == m_placeShown)
         return Astro::ZoneMatch::Kind::Exact;
     const Astro::ZoneMatch match = Astro::findZone(typed);
     if (match.kind == Astro::ZoneMatch::Kind::Exact) {
-        chooseZone(match.zone.id());
+        applyZone(match);
         return match.kind;
     }
     if (match.kind == Astro::ZoneMatch::Kind::Several) {
-        // The text stays; the list opens with the zones that match, to choose one.
+        // The text stays; the list opens with the places that match, to choose one.
         offerZones(match);
-        m_ui->txtReading->setPlainText(QString::number(match.candidates.size()) +
-                                       QStringLiteral(" time zones match ") + quoted(typed) +
-                                       QStringLiteral(": choose one from the list."));
+        const qsizetype count = Astro::offers(match).size();
+        m_ui->txtReading->setPlainText(
+            QString::number(count) +
+            (match.places.isEmpty() ? QStringLiteral(" time zones match ")
+                                    : QStringLiteral(" places match ")) +
+            quoted(typed) + QStringLiteral(": choose one from the list."));
         return match.kind;
     }
-    box->setEditText(box->itemText(box->currentIndex()));
+    box->setEditText(m_placeShown);
     if (asked == Asked::Yes) {
-        m_platform.notify(QStringLiteral("No time zone is called ") + quoted(typed) +
-                              QStringLiteral(". Type a zone's name or part of it (Paris, "
-                                             "New York), a country (Japan) or an offset "
-                                             "(UTC+05:30), and choose the zone from the list."),
+        m_platform.notify(QStringLiteral("No place or time zone is called ") + quoted(typed) +
+                              QStringLiteral(". Type a city (Munich, Springfield, Illinois), "
+                                             "a country (Japan), a zone's name or part of it "
+                                             "(New York) or an offset (UTC+05:30), and "
+                                             "choose from the list."),
                           this);
     }
     return match.kind;
@@ -452,14 +521,23 @@ Astro::ZoneMatch::Kind SunChangesWindow::zoneTyped(Asked asked) {
 
 void SunChangesWindow::fillTable() {
     const int year = Astro::kFirstYear + m_ui->cboYear->currentIndex();
-    const QList<Astro::SignChange> changes = Astro::signChangesInYear(year, m_zone);
+    QList<Astro::SignChange> changes = Astro::signChangesInYear(year, m_zone);
+    if (!changes.isEmpty()) {
+        // The change into Capricorn about a month before the year's first (Aquarius).
+        const Astro::SignChange& first = changes.first();
+        changes.prepend(Astro::signChangeNear(
+            (first.sign + Astro::kSignCount - 2) % Astro::kSignCount + 1, first.tt - 30));
+    }
     QTableWidget* table = m_ui->tblChanges;
     // A screen reader names each row by its sign, says the date in words and which
-    // zone the times are in.
-    table->setAccessibleDescription(
-        QStringLiteral("Local times in %1").arg(QString::fromLatin1(m_zone.id())));
+    // zone (and place) the times are in.
+    const QString zoneName = QString::fromLatin1(m_zone.id());
+    table->setAccessibleDescription(m_place
+                                        ? QStringLiteral("Local times in %1, the time zone of %2")
+                                              .arg(zoneName, m_place->name())
+                                        : QStringLiteral("Local times in %1").arg(zoneName));
     QStringList rowNames;
-    for (int row = 0; row < Astro::kSignCount; ++row) {
+    for (int row = 0; row < kTableRows; ++row) {
         QStringList cells(4);
         QString spokenDate;
         if (row < changes.size()) {
@@ -478,11 +556,19 @@ void SunChangesWindow::fillTable() {
     table->setVerticalHeaderLabels(rowNames);
 }
 
-void SunChangesWindow::highlightSign(int sign) {
+void SunChangesWindow::highlightSign(int sign, QDate birthDay) {
     QTableWidget* table = m_ui->tblChanges;
     const QString name = Astro::signName(sign);
+    // Capricorn has two rows, a year apart: the one the birth came after.
+    int litRow = -1;
     for (int row = 0; row < table->rowCount(); ++row) {
-        const bool lit = !name.isEmpty() && table->item(row, 0)->text() == name;
+        const QDate changed = QDate::fromString(table->item(row, 1)->text(), Qt::ISODate);
+        if (!name.isEmpty() && table->item(row, 0)->text() == name &&
+            (litRow < 0 || changed <= birthDay))
+            litRow = row;
+    }
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const bool lit = row == litRow;
         for (int column = 0; column < table->columnCount(); ++column) {
             QTableWidgetItem* cell = table->item(row, column);
             cell->setBackground(lit ? QBrush(Look::kLavender) : QBrush());
@@ -494,9 +580,18 @@ void SunChangesWindow::highlightSign(int sign) {
                                      lit ? QStringLiteral("The Sun's sign at the birth")
                                          : QString());
     }
+    // Tabbing into the table lands on the birth's row.
+    if (litRow >= 0)
+        table->selectionModel()->setCurrentIndex(table->model()->index(litRow, 0),
+                                                 QItemSelectionModel::NoUpdate);
 }
 
-void SunChangesWindow::showReading(Asked asked) {
+void SunChangesWindow::readingAsked() {
+    if (showReading(Asked::Yes))
+        m_ui->txtReading->setFocus(Qt::OtherFocusReason);
+}
+
+bool SunChangesWindow::showReading(Asked asked) {
     const QString text = m_ui->txtTime->text();
     if (asked == Asked::Yes)
         m_timeAsked = text;
@@ -532,11 +627,12 @@ void SunChangesWindow::showReading(Asked asked) {
         }
         break;
     }
-    highlightSign(sign);
+    highlightSign(sign, date);
     m_ui->txtReading->setPlainText(reading);
     showPicture(date, birthTime, birthMoments);
     if (refuse && asked == Asked::Yes)
         m_platform.notify(reading, this);
+    return !refuse;
 }
 
 void SunChangesWindow::showPicture(QDate date, std::optional<QTime> time,
@@ -571,7 +667,11 @@ void SunChangesWindow::savePicture() {
         QStringLiteral("Save Picture"), proposed, QStringLiteral("PNG pictures (*.png)"), this);
     if (!path || path->isEmpty())
         return;
-    QString caption = m_ui->txtReading->toPlainText();
+    // The place (or zone) heads the reading: the offsets alone do not say where.
+    QString caption =
+        (m_place ? QStringLiteral("Birth place: %1") : QStringLiteral("Time zone: %1"))
+            .arg(placeText()) +
+        QStringLiteral("\n\n") + m_ui->txtReading->toPlainText();
     if (!m_ui->lblCuspNote->text().isEmpty())
         caption += QStringLiteral("\n\n") + m_ui->lblCuspNote->text();
     const QImage image = m_ui->picSun->toImage(caption, std::max<qreal>(2, devicePixelRatioF()));
@@ -616,7 +716,7 @@ bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
         // Enter in a date box asks for the reading, as in the time box.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            showReading(Asked::Yes);
+            readingAsked();
             return true;
         }
     }
@@ -637,4 +737,14 @@ bool SunChangesWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void SunChangesWindow::focusNextEntry(bool placeKnown) {
+    // What the box holds is selected, so that typing replaces it.
+    QLineEdit* box = placeKnown ? m_ui->txtTime : m_ui->cboZone->lineEdit();
+    if (placeKnown)
+        m_ui->txtTime->setFocus(Qt::OtherFocusReason);
+    else
+        m_ui->cboZone->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }

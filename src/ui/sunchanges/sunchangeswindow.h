@@ -21,13 +21,17 @@ class SunChangesWindow;
 }
 
 // "Sun Sign Changes" (object name "frmSunChanges"): the twelve moments of a calendar
-// year at which the Sun entered a sign, in a time zone, and where the Sun was at a
-// birth on a day of that year, with or without the time of day.
+// year at which the Sun entered a sign, with the change into Capricorn the December
+// before, in the time zone of a birth place, and where the Sun was at a birth on a day
+// of that year, with or without the time of day.
 //
-// - The year (1900 to 2050) and the zone (any zone the system knows, found by the zone
-//   finder from a name, a country, an offset or part of a name; the system's zone at
-//   first, or UTC) fill the table at once. Several zones found keep the list open with
-//   them; none found is refused with a message.
+// - The year (1900 to 2050) and the birth place (a city, a country, a zone's name, an
+//   offset or part of a name, found by the zone finder; the system's zone at first, or
+//   UTC) fill the table at once; the place and its zone are shown under the box.
+//   Several places found keep the list open with them; none found is refused with a
+//   message.
+// - The table (year and place) sits beside the birth; the window may be resized and
+//   fits a 1280 x 720 screen.
 // - Day and month name the birth day in the chosen year; the day list holds the
 //   days of the chosen month only, so a day the month lacks (31 April) becomes the
 //   month's last day, in sight. A day the zone skipped says so in the reading.
@@ -36,7 +40,12 @@ class SunChangesWindow;
 //   after changing it; only then is a time that cannot be read, or one that the
 //   clocks skipped, answered with a message. Changing year, zone, day or month
 //   redraws the reading without messages; Enter in the year, day or month box asks
-//   for it as "Show" does. The table's row of the sign the Sun was in is highlighted.
+//   for it as "Show" does. The table's row of the sign the Sun was in is highlighted
+//   and is the table's current row, where the keyboard lands.
+// - A reading the user asked for (Enter, "Show", Enter on a place found) takes the
+//   keyboard, so that a screen reader reads it out; a refused time leaves the keyboard
+//   in the time box. On a cusp day the sentence under the picture comes next in the
+//   tab order, read out as its own text.
 // - A non-modal dialog: Escape closes an open list first, the window only when no
 //   list is open.
 // - Under the reading, a picture of the days around the sign change nearest the birth
@@ -74,10 +83,17 @@ public:
         QDate date;
         QByteArray zoneId;
         QString time;
+        // The place as the window read it ("Springfield, Illinois, United States —
+        // America/Chicago"), or the zone's name when a zone was typed.
+        QString place;
     };
     Choices choices() const;
     // Puts the choices back, the time of birth read without messages.
     void restore(const Choices& choices);
+
+    // Gives the keyboard to the box the person fills in next: the birth place, or the
+    // time of birth once the place is known.
+    void focusNextEntry(bool placeKnown);
 
 signals:
     // The window is being closed (its close box, "Close", Escape or any close()).
@@ -97,22 +113,36 @@ private:
 
     void yearOrMonthChosen();
     void zoneChosen(int index);
+    // Takes the zone (and the city, if any) the finder found: the box, the line under
+    // it, the table and the reading follow.
+    void applyZone(const Astro::ZoneMatch& match);
+    // The place in force as the window shows it: the city with its zone, or the zone.
+    QString placeText() const;
     // Reads the zone box's text with the zone finder: chooses the zone found, offers
     // several, or refuses none (with a message when asked).
     Astro::ZoneMatch::Kind zoneTyped(Asked asked);
     // The entry of a zone in the zone box, added to it if it lacks it.
     int zoneIndex(const QByteArray& id);
-    // What the list under the zone box offers: the zones found.
+    // What the list under the zone box offers: the places or zones found.
     void offerZones(const Astro::ZoneMatch& match);
     void fillTable();
-    void showReading(Asked asked);
-    void highlightSign(int sign);
+    // Redraws the reading; false when it refuses the time in the box.
+    bool showReading(Asked asked);
+    // The reading on the user's request; a reading shown takes the keyboard, so that a
+    // screen reader reads it out at once (a refused time keeps it in the time box).
+    void readingAsked();
+    // Highlights the row of the change into `sign` that the birth day came after (or
+    // fell on), and makes it the table's current row.
+    void highlightSign(int sign, QDate birthDay);
     void showPicture(QDate date, std::optional<QTime> time, const QList<QDateTime>& moments);
     void savePicture();
 
     std::unique_ptr<Ui::SunChangesWindow> m_ui;
     Platform& m_platform;
     QTimeZone m_zone;
+    // The city the zone was found from, and the text the box shows for it.
+    std::optional<Astro::Place> m_place;
+    QString m_placeShown;
     QStringListModel* m_zoneOffers = nullptr;
     // The time box's text when it was last read on the user's request.
     QString m_timeAsked;

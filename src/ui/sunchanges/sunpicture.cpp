@@ -298,6 +298,9 @@ QImage SunPicture::toImage(const QString& caption, qreal scale) const {
     const QSize size(width(), height() + captionArea.height() + 2 * kPadding);
     QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
+    // The caption also as the file's description, for viewers that show one and for
+    // those who cannot see the picture.
+    image.setText(QStringLiteral("Description"), caption);
     image.fill(palette().color(QPalette::Base));
     QPainter painter(&image);
     painter.setFont(font());
