@@ -155,11 +155,11 @@
     <message>
         <source>Our friendly forum is a great place to discuss astrology and esoteric subjects. Visit us at %1!</source>
         <extracomment>%1 is the forum&apos;s address, e.g. forum.solvanta.example</extracomment>
-        <translation>Notre forum convivial est l&apos;endroit idéal pour parler d&apos;astrologie et d&apos;ésotérisme. Rendez-nous visite sur %1 !</translation>
+        <translation>Notre forum convivial est l&apos;endroit idéal pour parler d&apos;astrologie et d&apos;ésotérisme. Rendez-nous visite sur %1&#xa0;!</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get a copy of this software fully branded with your name for your own website.</source>
-        <translation>Une activité à domicile : lancez votre propre commerce sur Internet et gagnez de l&apos;argent en ligne. Obtenez un exemplaire de ce logiciel entièrement à votre nom pour votre propre site web.</translation>
+        <translation>Une activité à domicile&#xa0;: lancez votre propre commerce sur Internet et gagnez de l&apos;argent en ligne. Obtenez un exemplaire de ce logiciel entièrement à votre nom pour votre propre site web.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Add your own name &amp; logo to this program and give it away free to all your visitors, so that they keep coming back to your website again and again.</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Brand this software with your name for your site.</source>
-        <translation>Une activité à domicile : lancez votre propre commerce sur Internet et gagnez de l&apos;argent en ligne. Mettez ce logiciel à votre nom pour votre site.</translation>
+        <translation>Une activité à domicile&#xa0;: lancez votre propre commerce sur Internet et gagnez de l&apos;argent en ligne. Mettez ce logiciel à votre nom pour votre site.</translation>
     </message>
     <message>
         <source>Quillory, such as this can be created and maintained only with your support. It lives thanks to friends like you. The best support you can give is to visit our forum at %1 regularly and join its discussions.</source>
@@ -215,13 +215,13 @@
 <byte value="xd"/>
 You have the Characteristics of both the Signs</source>
         <extracomment>The verdict on a cusp: %1 is the month&apos;s first sign, %2 the second; the line breaks separate two sentences</extracomment>
-        <translation>Oui ! Vous êtes né sur la cuspide %1-%2.<byte value="xd"/>
+        <translation>Oui&#xa0;! Vous êtes né sur la cuspide %1-%2.<byte value="xd"/>
 <byte value="xd"/>
 Vous avez les caractéristiques des deux signes.</translation>
     </message>
     <message>
         <source>No! You were not born in a Cusp</source>
-        <translation>Non ! Vous n&apos;êtes pas né sur une cuspide.</translation>
+        <translation>Non&#xa0;! Vous n&apos;êtes pas né sur une cuspide.</translation>
     </message>
 </context>
 <context>
@@ -427,12 +427,12 @@ Vous avez les caractéristiques des deux signes.</translation>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
         <extracomment>February has no such day in that year</extracomment>
-        <translation>Veuillez saisir un jour ou un mois valide !</translation>
+        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <extracomment>Day 31 of a month of 30 days (the English has a blank before the &quot;!&quot;)</extracomment>
-        <translation>Veuillez saisir un jour ou un mois valide !</translation>
+        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
     </message>
 </context>
 <context>
