@@ -155,15 +155,15 @@
     <message>
         <source>Our friendly forum is a great place to discuss astrology and esoteric subjects. Visit us at %1!</source>
         <extracomment>%1 is the forum&apos;s address, e.g. forum.solvanta.example</extracomment>
-        <translation>Unser freundliches Forum ist der ideale Ort, um über Astrologie und esoterische Themen zu sprechen. Besuchen Sie uns auf %1!</translation>
+        <translation>Unser freundliches Forum lädt zum Austausch über Astrologie und Esoterik ein. Besuchen Sie uns auf %1!</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get a copy of this software fully branded with your name for your own website.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Holen Sie sich diese Software ganz mit Ihrem Namen für Ihre eigene Website.</translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Holen Sie sich diese Software mit Ihrem Namen für Ihre Website.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Add your own name &amp; logo to this program and give it away free to all your visitors, so that they keep coming back to your website again and again.</source>
-        <translation>Bieten Sie diese Software mit Ihrer Marke auf Ihrer Website an. Versehen Sie das Programm mit Ihrem Namen und Logo und geben Sie es kostenlos an alle Ihre Besucher weiter, damit sie immer wieder auf Ihre Website zurückkehren.</translation>
+        <translation>Bieten Sie diese Software unter Ihrer Marke an: mit Ihrem Namen und Logo, kostenlos für alle Ihre Besucher, damit sie immer wieder auf Ihre Website kommen.</translation>
     </message>
     <message>
         <source>Solvanta finds out if you are born in the cusp of two sun signs. If you are not, it tells you which sun sign your birth date belongs to. It also describes the positive and negative traits of each of the twelve sun signs.</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Brand this software with your name for your site.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Versehen Sie diese Software mit Ihrem Namen für Ihre Website.</translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr Internetgeschäft und verdienen Sie online Geld. Diese Software mit Ihrem Namen für Ihre Website.</translation>
     </message>
     <message>
         <source>Quillory, such as this can be created and maintained only with your support. It lives thanks to friends like you. The best support you can give is to visit our forum at %1 regularly and join its discussions.</source>

@@ -155,15 +155,15 @@
     <message>
         <source>Our friendly forum is a great place to discuss astrology and esoteric subjects. Visit us at %1!</source>
         <extracomment>%1 is the forum&apos;s address, e.g. forum.solvanta.example</extracomment>
-        <translation>Notre forum convivial est l&apos;endroit idéal pour parler d&apos;astrologie et d&apos;ésotérisme. Rendez-nous visite sur %1&#xa0;!</translation>
+        <translation>Parlez d&apos;astrologie et d&apos;ésotérisme sur notre forum convivial. Rendez-nous visite sur %1&#xa0;!</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get a copy of this software fully branded with your name for your own website.</source>
-        <translation>Une activité à domicile&#xa0;: lancez votre propre commerce sur Internet et gagnez de l&apos;argent en ligne. Obtenez un exemplaire de ce logiciel entièrement à votre nom pour votre propre site web.</translation>
+        <translation>Une activité à domicile&#xa0;: lancez votre commerce sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement à votre nom pour votre site web.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Add your own name &amp; logo to this program and give it away free to all your visitors, so that they keep coming back to your website again and again.</source>
-        <translation>Proposez ce logiciel sous votre marque sur votre site. Ajoutez votre nom et votre logo à ce programme et offrez-le gratuitement à tous vos visiteurs, pour qu&apos;ils reviennent sans cesse sur votre site.</translation>
+        <translation>Proposez ce logiciel sous votre marque&#xa0;: ajoutez-y votre nom et votre logo et offrez-le à tous vos visiteurs, pour qu&apos;ils reviennent sans cesse sur votre site.</translation>
     </message>
     <message>
         <source>Solvanta finds out if you are born in the cusp of two sun signs. If you are not, it tells you which sun sign your birth date belongs to. It also describes the positive and negative traits of each of the twelve sun signs.</source>
