@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 #include <cstdlib>
 
@@ -22,7 +23,16 @@ Astro::SignChange change(int sign, const QDateTime& at) {
 class TestAstroTexts : public QObject {
     Q_OBJECT
 
+    // Loads the layer's translations of a language, as the program does, and makes its
+    // locale the default. English loads only its plural forms.
+    bool useLanguage(const QString& language);
+    QTranslator m_translator;
+
 private slots:
+    void initTestCase();
+    void cleanup();
+    void languages_data();
+    void languages();
     void commandLineLine_data();
     void commandLineLine();
     void yearListing();
@@ -42,6 +52,119 @@ private slots:
     void cuspSentences();
     void calendarCuspIsTheVerdictsCusp();
 };
+
+bool TestAstroTexts::useLanguage(const QString& language) {
+    QCoreApplication::removeTranslator(&m_translator);
+    if (!m_translator.load(QStringLiteral(":/i18n/astro_") + language) ||
+        !QCoreApplication::installTranslator(&m_translator))
+        return false;
+    QLocale::setDefault(QLocale(language));
+    return true;
+}
+
+void TestAstroTexts::initTestCase() {
+    QVERIFY(useLanguage(QStringLiteral("en")));
+}
+
+void TestAstroTexts::cleanup() {
+    useLanguage(QStringLiteral("en"));
+}
+
+// Each language's durations (1, 2 and 5 days; 1 and 2 minutes, joined by "|"), a day's
+// reading on 20 March 2024, a time's reading and a cusp sentence, whole.
+void TestAstroTexts::languages_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("durations");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("cusp");
+    const auto row = [](const char* language, const char* durations, const char* day,
+                        const char* time, const char* cusp) {
+        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(durations)
+                                << QString::fromUtf8(day) << QString::fromUtf8(time)
+                                << QString::fromUtf8(cusp);
+    };
+    // English under an English locale, not the C locale the other rows run in.
+    row("en", "1 day|2 days|5 days|1 minute|2 minutes",
+        "On 20 March 2024 the Sun entered Aries at 03:06 (UTC+00:00): born before then, the Sun "
+        "was in Pisces; after, in Aries.",
+        "At 06:31 (UTC+00:00) on 20 March 1966 the Sun was at 29°12′ Pisces, 19 hours and 22 "
+        "minutes before it entered Aries.",
+        "By the calendar rule, 21 July is on the cusp of Cancer and Leo. The Sun itself entered "
+        "Leo on 23 July 1990 at 04:22 (UTC+02:00): at 10:00 (UTC+02:00) on 21 July it was in "
+        "Cancer, 1 day, 18 hours and 22 minutes before the change.");
+    row("de", "1 Tag|2 Tage|5 Tage|1 Minute|2 Minuten",
+        "Am 20. März 2024 trat die Sonne um 03:06 (UTC+00:00) ins Zeichen Widder ein: Bei einer "
+        "Geburt davor stand sie im Zeichen Fische, danach im Zeichen Widder.",
+        "Am 20. März 1966 um 06:31 (UTC+00:00) stand die Sonne auf 29°12′ Fische, 19 Stunden und "
+        "22 Minuten vor dem Eintritt ins Zeichen Widder.",
+        "Nach der Kalenderregel liegt der 21. Juli am Übergang von Krebs zu Löwe. Die Sonne "
+        "selbst trat am 23. Juli 1990 um 04:22 (UTC+02:00) ins Zeichen Löwe ein: am 21. Juli um "
+        "10:00 (UTC+02:00) stand sie im Zeichen Krebs, 1 Tag, 18 Stunden und 22 Minuten vor dem "
+        "Zeichenwechsel.");
+    row("fr", "1 jour|2 jours|5 jours|1 minute|2 minutes",
+        "Le 20 mars 2024, le Soleil est entré en Bélier à 03:06 (UTC+00:00)\u00A0: pour une "
+        "naissance avant cet instant, il était en Poissons\u00A0; après, en Bélier.",
+        "Le 20 mars 1966 à 06:31 (UTC+00:00), le Soleil était à 29°12′ Poissons, 19 heures et 22 "
+        "minutes avant son entrée en Bélier.",
+        "Selon la règle du calendrier, le 21 juillet est sur la cuspide Cancer-Lion. Le Soleil "
+        "lui-même est entré en Lion le 23 juillet 1990 à 04:22 (UTC+02:00)\u00A0: le 21 juillet "
+        "à 10:00 (UTC+02:00), il était en Cancer, 1 jour, 18 heures et 22 minutes avant le "
+        "changement de signe.");
+    row("es", "1 día|2 días|5 días|1 minuto|2 minutos",
+        "El 20 de marzo de 2024, el Sol entró en Aries a las 03:06 (UTC+00:00): si nació antes, "
+        "el Sol estaba en Piscis; si nació después, en Aries.",
+        "El 20 de marzo de 1966 a las 06:31 (UTC+00:00), el Sol estaba en 29°12′ de Piscis, 19 "
+        "horas y 22 minutos antes de entrar en Aries.",
+        "Según la regla del calendario, el 21 de julio está en la cúspide de Cáncer y Leo. El Sol "
+        "entró realmente en Leo el 23 de julio de 1990 a las 04:22 (UTC+02:00): el 21 de julio a "
+        "las 10:00 (UTC+02:00) estaba en Cáncer, 1 día, 18 horas y 22 minutos antes del cambio "
+        "de signo.");
+    row("pt_BR", "1 dia|2 dias|5 dias|1 minuto|2 minutos",
+        "Em 20 de março de 2024, o Sol entrou em Áries às 03:06 (UTC+00:00): para quem nasceu "
+        "antes, o Sol estava em Peixes; depois, em Áries.",
+        "Em 20 de março de 1966, às 06:31 (UTC+00:00), o Sol estava em 29°12′ de Peixes, 19 horas "
+        "e 22 minutos antes de entrar em Áries.",
+        "Pela regra do calendário, o dia 21 de julho está na cúspide de Câncer e Leão. Na "
+        "verdade, o Sol entrou em Leão em 23 de julho de 1990 às 04:22 (UTC+02:00): no dia 21 de "
+        "julho, às 10:00 (UTC+02:00), estava em Câncer, 1 dia, 18 horas e 22 minutos antes da "
+        "mudança de signo.");
+}
+
+void TestAstroTexts::languages() {
+    QFETCH(QString, language);
+    QFETCH(QString, durations);
+    QFETCH(QString, day);
+    QFETCH(QString, time);
+    QFETCH(QString, cusp);
+    QVERIFY(useLanguage(language));
+    const qint64 minute = 60000;
+    QStringList shown;
+    for (const qint64 msecs : {1440 * minute, 2880 * minute, 7200 * minute, minute, 2 * minute})
+        shown << Astro::durationText(msecs);
+    QCOMPARE(shown.join(QLatin1Char('|')), durations);
+
+    Astro::DayReading changed;
+    changed.date = QDate(2024, 3, 20);
+    changed.changed = true;
+    changed.signLeft = 12;
+    changed.signEntered = 1;
+    changed.change = change(1, utc(2024, 3, 20, 3, 6, 24));
+    QCOMPARE(Astro::dayText(changed, QTimeZone("Europe/London")), day);
+
+    Astro::TimeReading reading;
+    reading.sign = 12;
+    reading.arcMinutesInSign = 1752;
+    reading.boundary = change(1, utc(1966, 3, 21, 1, 53, 5));
+    reading.msecsToBoundary = (19 * 60 + 22) * minute;
+    QCOMPARE(Astro::timeText(QDate(1966, 3, 20), QTime(6, 31), QTimeZone("UTC"), {reading}), time);
+    QCOMPARE(Astro::cuspSentence(QDate(1990, 7, 21), QTime(10, 0), QTimeZone("Europe/Berlin")),
+             cusp);
+
+    // The listing scripts read stays English in every language.
+    QCOMPARE(Astro::commandLineLine(change(1, utc(1966, 3, 21, 1, 53, 5)), QTimeZone("UTC")),
+             QStringLiteral("Aries\t1966-03-21T01:53:05+00:00"));
+}
 
 void TestAstroTexts::commandLineLine_data() {
     QTest::addColumn<QByteArray>("zoneId");
