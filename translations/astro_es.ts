@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Clocks in %1 went from %2 to %3 on %4, so %5 did not happen there. Did you mean %6 or %7?</source>
-        <translation>El %4 los relojes de %1 pasaron de las %2 a las %3, así que allí no existieron las %5. ¿Se refiere a las %6 o a las %7?</translation>
+        <translation>El %4, los relojes de %1 pasaron de las %2 a las %3, así que allí no existieron las %5. ¿Se refiere a las %6 o a las %7?</translation>
     </message>
     <message>
         <source>Clocks in %1 went from %2 on %3 to %4 on %5, so %6 did not happen there. Did you mean %7 or %8?</source>

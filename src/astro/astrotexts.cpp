@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTranslator>
 
 #include <algorithm>
 #include <array>
@@ -32,6 +33,17 @@ QString englishSignName(int sign) {
         return QString();
     return QString::fromLatin1(kSignNames[sign - 1]);
 }
+
+// English is these texts' own language: only its plural forms ("1 day", "2 days") come
+// from a translation. It is installed with every application that uses the texts, before
+// the program chooses a language, so that English reads right with or without that
+// choice; a language installed later takes precedence over it.
+void installEnglishPlurals() {
+    auto* english = new QTranslator(QCoreApplication::instance());
+    if (english->load(QStringLiteral(":/i18n/astro_en.qm")))
+        QCoreApplication::installTranslator(english);
+}
+Q_COREAPP_STARTUP_FUNCTION(installEnglishPlurals)
 
 qint64 floorDiv(qint64 a, qint64 b) {
     const qint64 q = a / b;
