@@ -66,6 +66,7 @@
     </message>
     <message>
         <source>at %1 on %2 it was in %3 until %4 and in %5 after, as it changed sign within that minute</source>
+        <extracomment>After the cusp sentence&apos;s colon; &quot;it&quot; is the Sun, %1 a clock reading such as &quot;03:06 (UTC+00:00)&quot;, %2 a day such as &quot;20 March&quot;, %4 a time to the second.</extracomment>
         <translation>el %2 a las %1 estaba en %3 hasta las %4 y en %5 después, porque cambió de signo en ese mismo minuto</translation>
     </message>
     <message>
@@ -107,6 +108,7 @@
     </message>
     <message>
         <source>at %1 the Sun was at %2, %3 after it entered %4</source>
+        <extracomment>One reading of a time the clocks showed twice, after a colon or a semicolon: %1 a clock reading such as &quot;01:30 (UTC+01:00)&quot;, %2 a place such as &quot;4°04′ Scorpio&quot;.</extracomment>
         <translation>a las %1 el Sol estaba en %2, %3 después de entrar en %4</translation>
     </message>
     <message>
@@ -256,6 +258,7 @@
     </message>
     <message>
         <source>By the calendar rule, %1 is on the cusp of %2 and %3. The Sun itself entered %3 on %4 at %5: %6.</source>
+        <extracomment>%1 a day such as &quot;21 July&quot;, %4 a date, %5 a clock reading such as &quot;04:22 (UTC+02:00)&quot;, %6 what the Sun did on the day or at the time asked about.</extracomment>
         <translation>Según la regla del calendario, el %1 está en la cúspide de %2 y %3. El Sol entró realmente en %3 el %4 a las %5: %6.</translation>
     </message>
     <message>

@@ -136,6 +136,8 @@ QString cuspClause(QDate date, QTime time, const TimeReading& reading, const Sig
         const LocalMoment local = localMoment(change.utc, zone);
         const QString until = local.clock.toString(QStringLiteral("HH:mm:ss"));
         if (withDate)
+            //: After the cusp sentence's colon; "it" is the Sun, %1 a clock reading such as
+            //: "03:06 (UTC+00:00)", %2 a day such as "20 March", %4 a time to the second.
             return QCoreApplication::translate(
                        "SunTexts", "at %1 on %2 it was in %3 until %4 and in %5 after, as it "
                                    "changed sign within that minute")
@@ -222,6 +224,8 @@ QString repeatedClause(const QString& at, QTime time, const TimeReading& reading
     }
     QString text;
     if (first)
+        //: One reading of a time the clocks showed twice, after a colon or a semicolon: %1
+        //: a clock reading such as "01:30 (UTC+01:00)", %2 a place such as "4°04′ Scorpio".
         text = reading.boundaryBefore
                    ? QCoreApplication::translate("SunTexts",
                                                  "at %1 the Sun was at %2, %3 after it entered %4")
@@ -489,6 +493,8 @@ std::optional<QString> cuspSentence(QDate date, std::optional<QTime> time, const
     // The first sentence and the start of the second; the rest tells the day or time asked
     // about, as a clause after the colon.
     const auto sentence = [&](const QString& rest) {
+        //: %1 a day such as "21 July", %4 a date, %5 a clock reading such as "04:22
+        //: (UTC+02:00)", %6 what the Sun did on the day or at the time asked about.
         return QCoreApplication::translate("SunTexts",
                                            "By the calendar rule, %1 is on the cusp of %2 and %3. "
                                            "The Sun itself entered %3 on %4 at %5: %6.")
