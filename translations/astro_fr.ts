@@ -282,5 +282,10 @@
         <extracomment>Two readings of a time the clocks showed twice, each &quot;at 23:30 (UTC+04:30) it was in …&quot;.</extracomment>
         <translation>%1&#xa0;; quand les horloges ont affiché cette heure une seconde fois, %2</translation>
     </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language of these texts as a locale name: &quot;de&quot;, &quot;fr&quot;, &quot;es&quot;, &quot;pt_BR&quot;. Dates in the texts take its month names.</extracomment>
+        <translation>fr</translation>
+    </message>
 </context>
 </TS>

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QTranslator>
 
 #include <algorithm>
 #include <array>
@@ -34,17 +33,6 @@ QString englishSignName(int sign) {
     return QString::fromLatin1(kSignNames[sign - 1]);
 }
 
-// English is these texts' own language: only its plural forms ("1 day", "2 days") come
-// from a translation. It is installed with every application that uses the texts, before
-// the program chooses a language, so that English reads right with or without that
-// choice; a language installed later takes precedence over it.
-void installEnglishPlurals() {
-    auto* english = new QTranslator(QCoreApplication::instance());
-    if (english->load(QStringLiteral(":/i18n/astro_en.qm")))
-        QCoreApplication::installTranslator(english);
-}
-Q_COREAPP_STARTUP_FUNCTION(installEnglishPlurals)
-
 qint64 floorDiv(qint64 a, qint64 b) {
     const qint64 q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
@@ -70,13 +58,23 @@ LocalMoment localMoment(const QDateTime& utc, const QTimeZone& zone) {
     return LocalMoment{utcAt(rounded + qint64(offset) * 1000), offset};
 }
 
-// The locale dates are written in: the one the translations were chosen for, or the C
-// locale's English month names when the program speaks English.
+// The locale dates are written in: the language of the translations in use, so that a
+// date always reads in the sentence's language, or the C locale's English month names
+// when none is (English, or no application yet).
 QLocale textLocale() {
-    const QLocale locale;
-    if (locale.language() == QLocale::C || locale.language() == QLocale::English)
-        return QLocale::c();
-    return locale;
+    //: The language of these texts as a locale name: "de", "fr", "es", "pt_BR". Dates in
+    //: the texts take its month names.
+    const QString language = QCoreApplication::translate("SunTexts", "en");
+    return language == QLatin1String("en") ? QLocale::c() : QLocale(language);
+}
+
+// A count as a translation gives it ("%n day(s)": "1 Tag", "2 Tage"), or in English where
+// none did (the source comes back as it is, "(s)" and all, when no translation is
+// installed): "1 day", "2 days".
+QString counted(const QString& translated, qint64 n, const char* one, const char* many) {
+    if (!translated.endsWith(QLatin1String("(s)")))
+        return translated;
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
 // "20 March 2024", "20. März 2024": the language's long date without the weekday.
@@ -365,11 +363,14 @@ QString durationText(qint64 msecs) {
         return QCoreApplication::translate("SunTexts", "less than a minute");
     QStringList parts;
     if (const qint64 days = minutes / 1440)
-        parts << QCoreApplication::translate("SunTexts", "%n day(s)", nullptr, int(days));
+        parts << counted(QCoreApplication::translate("SunTexts", "%n day(s)", nullptr, int(days)),
+                         days, "day", "days");
     if (const qint64 hours = minutes / 60 % 24)
-        parts << QCoreApplication::translate("SunTexts", "%n hour(s)", nullptr, int(hours));
+        parts << counted(QCoreApplication::translate("SunTexts", "%n hour(s)", nullptr, int(hours)),
+                         hours, "hour", "hours");
     if (const qint64 rest = minutes % 60)
-        parts << QCoreApplication::translate("SunTexts", "%n minute(s)", nullptr, int(rest));
+        parts << counted(QCoreApplication::translate("SunTexts", "%n minute(s)", nullptr, int(rest)),
+                         rest, "minute", "minutes");
     if (parts.size() == 3)
         //: Three parts of a duration: "4 days, 2 hours and 15 minutes".
         return QCoreApplication::translate("SunTexts", "%1, %2 and %3")
