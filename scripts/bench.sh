@@ -21,7 +21,8 @@
 # BENCH_ASTRO_REPS (years, default 301; ten times as many positions);
 # BENCH_ONLY=astro runs the exact Sun's part alone, BENCH_ONLY=places the place box's
 # (neither needs an X server);
-# BENCH_STRICT=1 exits 1 when a target is missed.
+# BENCH_STRICT=1 exits 1 when a target is missed. BENCH_BASELINE=<program> starts another
+# build of Solvanta (an earlier commit's, say) in the same turns and adds its start-up row.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BENCH_BUILD:-$root/build-bench}
@@ -139,9 +140,13 @@ start_once "Solvanta v1.0" "$program" >/dev/null # warm the caches, not counted
 start_once "Bare v1.0" "$bare" >/dev/null
 : >"$work/solvanta.txt"
 : >"$work/bare.txt"
+baseline=${BENCH_BASELINE:-}
+: >"$work/baseline.txt"
+[ -n "$baseline" ] && start_once "Solvanta v1.0" "$baseline" >/dev/null
 for _ in $(seq "$runs"); do
   start_once "Solvanta v1.0" "$program" >>"$work/solvanta.txt"
   start_once "Bare v1.0" "$bare" >>"$work/bare.txt"
+  [ -n "$baseline" ] && start_once "Solvanta v1.0" "$baseline" >>"$work/baseline.txt"
 done
 start_ms_s=$(field map_ms <"$work/solvanta.txt" | median)
 start_ms_b=$(field map_ms <"$work/bare.txt" | median)
@@ -193,6 +198,12 @@ table=$(
   row "search CPU time, ms" "$run_cpu_s" "$run_cpu_b" 0 1
 )
 grep -q '| no |$' <<<"$table" && missed=1
+if [ -n "$baseline" ]; then
+  base_ms=$(field map_ms <"$work/baseline.txt" | median)
+  base_cpu=$(field main_cpu_ms <"$work/baseline.txt" | median)
+  table+=$'\n'"$(row "start-up to window mapped against the baseline, ms" "$start_ms_s" "$base_ms" 1.05 1)"
+  table+=$'\n'"$(row "start-up CPU of the main thread against the baseline, ms" "$cpu_s" "$base_cpu" 0 1)"
+fi
 
 echo
 echo "$table"

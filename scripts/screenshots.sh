@@ -26,7 +26,7 @@ trap cleanup EXIT
 start() {
   local display_file=$work/display-$1
   exec 3>"$display_file"
-  Xvfb -displayfd 3 -screen 0 "${SOLVANTA_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${SOLVANTA_SCREEN:-1366x768x24}" -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
   exec 3>&-
@@ -289,19 +289,33 @@ sun_picture "$sun" 1990 July 21 Europe/Berlin 10:00 sun-picture-scale-2.png
 kill "$app" 2>/dev/null || true
 stop
 
-# --- Under openbox: the zone box of "Sun Sign Changes" with part of a name that
-# several zones have ("pago"), after Enter: their list stays open and the reading
-# says how many match ---
-start openbox
+# --- Under openbox on a 1366 x 768 screen: from a cusp result to the exact answer.
+# The result window with its way on; "Find My Exact Sun Sign..." opens "Sun Sign
+# Changes" on the birth date with the keyboard in the birth place box; "springfield"
+# and Enter list the places of that name; Springfield, Illinois chosen and a time of
+# birth read, the whole screen ---
+SOLVANTA_SCREEN=1366x768x24 start openbox
 input=$(new_window "")
-sun=$(open_sun "$input")
-xdotool key alt+b ctrl+a
-xdotool type --delay 20 'pago'
+result=$(search_cusp "$input" keep)
+xdotool windowactivate --sync "$result" 2>/dev/null || xdotool windowfocus --sync "$result"
+sleep 0.3
+shoot_framed "$result" result-exact-way.png
+xdotool key alt+e
+sun=$(xdotool search --sync --onlyvisible --name '^Sun Sign Changes$' | head -n1)
+sleep 0.5
+xdotool type --delay 20 'springfield'
 sleep 0.3
 xdotool key Return
+sleep 0.6
+shoot_area "$sun" sun-place-several.png
+# Springfield, Illinois is the list's third entry.
+xdotool key Down Down Down Return
+sleep 0.4
+xdotool key alt+t
+xdotool type --delay 20 '06:30'
+xdotool key Return
 sleep 0.5
-shoot_area "$sun" sun-zone-several.png
+import -window root "$out/sun-window-screen.png" && echo "made $out/sun-window-screen.png"
 xdotool key Escape
 sleep 0.3
-xdotool windowactivate --sync "$sun" 2>/dev/null && xdotool key Escape && sleep 0.3
-end_from "$input"
+end_from "$result"
