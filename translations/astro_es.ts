@@ -96,15 +96,15 @@
     </message>
     <message>
         <source>Clocks in %1 went from %2 to %3 on %4, so %5 did not happen there. Did you mean %6 or %7?</source>
-        <translation>El %4, los relojes de %1 pasaron de las %2 a las %3, así que allí no existieron las %5. ¿Se refiere a las %6 o a las %7?</translation>
+        <translation>El %4, los relojes de %1 pasaron de las %2 a las %3, así que allí no existieron las %5. ¿Te refieres a las %6 o a las %7?</translation>
     </message>
     <message>
         <source>Clocks in %1 went from %2 on %3 to %4 on %5, so %6 did not happen there. Did you mean %7 or %8?</source>
-        <translation>Los relojes de %1 pasaron de las %2 del %3 a las %4 del %5, así que allí no existieron las %6. ¿Se refiere a las %7 o a las %8?</translation>
+        <translation>Los relojes de %1 pasaron de las %2 del %3 a las %4 del %5, así que allí no existieron las %6. ¿Te refieres a las %7 o a las %8?</translation>
     </message>
     <message>
         <source>at %1 the Sun entered %2 at %3, within the minute you gave: born before that, the Sun was in %4; after, in %2</source>
-        <translation>a las %1 el Sol entró en %2 a las %3, dentro del minuto indicado: si nació antes, el Sol estaba en %4; si nació después, en %2</translation>
+        <translation>a las %1 el Sol entró en %2 a las %3, dentro del minuto que indicaste: si naciste antes, el Sol estaba en %4; si naciste después, en %2</translation>
     </message>
     <message>
         <source>at %1 the Sun was at %2, %3 after it entered %4</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Not a year: %1 (give a year from %2 to %3).</source>
-        <translation>No es un año: %1 (indique un año de %2 a %3).</translation>
+        <translation>No es un año: %1 (indica un año de %2 a %3).</translation>
     </message>
     <message>
         <source>Year %1 is outside the years covered, %2 to %3.</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Unknown time zone: %1 (give a zone&apos;s name such as Europe/London, a city, a country, or an offset such as UTC+05:30).</source>
-        <translation>Zona horaria desconocida: %1 (indique el nombre de una zona como Europe/London, una ciudad, un país o un desfase como UTC+05:30).</translation>
+        <translation>Zona horaria desconocida: %1 (indica el nombre de una zona como Europe/London, una ciudad, un país o un desfase como UTC+05:30).</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>On %1 the Sun entered %2 at %3: born before then, the Sun was in %4; after, in %2.</source>
-        <translation>El %1, el Sol entró en %2 a las %3: si nació antes, el Sol estaba en %4; si nació después, en %2.</translation>
+        <translation>El %1, el Sol entró en %2 a las %3: si naciste antes, el Sol estaba en %4; si naciste después, en %2.</translation>
     </message>
     <message>
         <source>%1 at %2 (UTC%3)</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>The Sun entered %1 at %2, within the minute you gave: born before that, the Sun was in %3; after, in %1.</source>
-        <translation>El Sol entró en %1 a las %2, dentro del minuto indicado: si nació antes, el Sol estaba en %3; si nació después, en %1.</translation>
+        <translation>El Sol entró en %1 a las %2, dentro del minuto que indicaste: si naciste antes, el Sol estaba en %3; si naciste después, en %1.</translation>
     </message>
     <message>
         <source>At %1 on %2 the Sun was at %3, %4 after it entered %5.</source>
