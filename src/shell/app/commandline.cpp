@@ -15,6 +15,9 @@
 #include <cstring>
 #include <memory>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // Options of the toolkit itself, which it reads from the same command line.
@@ -58,8 +61,12 @@ QString oneLine(const QString& text) {
 }
 
 // Writes all of the text to standard output; false, with errno telling why, when
-// any of it could not be written (a full disk, a closed output).
-bool writeOutput(const QString& text) {
+// any of it could not be written (a full disk, a closed output: `outputOpen` false).
+bool writeOutput(const QString& text, bool outputOpen) {
+    if (!outputOpen) {
+        errno = EBADF;
+        return false;
+    }
     const QByteArray bytes = text.toLocal8Bit();
     errno = 0;
     const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
@@ -263,6 +270,20 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     // What the command line says, it says in the desktop's language: the translations
     // need an application, made here only when something is to be said, so that a
     // plain start (no arguments, a display) goes on to the windows without one.
+    // The application opens descriptors of its own, which must not take the number of
+    // a closed standard stream (its messages would go into them): a closed one is
+    // opened on /dev/null, and a closed output is still reported as closed.
+    bool outputOpen = true;
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            outputOpen = outputOpen && fd != STDOUT_FILENO;
+            const int nowhere = ::open("/dev/null", O_RDWR);
+            if (nowhere >= 0 && nowhere != fd) {
+                ::dup2(nowhere, fd);
+                ::close(nowhere);
+            }
+        }
+    }
     std::optional<QCoreApplication> speaker;
     const auto speak = [&speaker] {
         static char name[] = "solvanta";
@@ -281,7 +302,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
     case CommandLine::Action::ShowListing:
-        if (!writeOutput(command.output)) {
+        if (!writeOutput(command.output, outputOpen)) {
             const int error = errno;
             const QString why = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
                                            : QCoreApplication::translate("CommandLine",
