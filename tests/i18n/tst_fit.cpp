@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
@@ -205,6 +206,59 @@ class TestFit : public QObject {
 
 private slots:
     void initTestCase() { Look::installApplicationLook(); }
+
+    // The check itself: each kind of fault, made on purpose in a small window, is seen.
+    void theCheckSeesEachFault_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("seen");
+        for (const char* fault : {"none", "label too narrow", "wrapped label too short",
+                                  "button too narrow", "check box too narrow",
+                                  "list too narrow", "group title too long",
+                                  "cut off by its parent", "texts over each other"})
+            QTest::newRow(fault) << fault << (qstrcmp(fault, "none") == 0 ? "" : "px|cut|over");
+    }
+    void theCheckSeesEachFault() {
+        QFETCH(QString, fault);
+        QFETCH(QString, seen);
+        const QString text = QStringLiteral("A text of some length");
+        QWidget window;
+        window.resize(400, 300);
+        auto* group = new QGroupBox(fault == QLatin1String("group title too long")
+                                        ? text + text + text + text
+                                        : QStringLiteral("Group"),
+                                    &window);
+        group->setGeometry(0, 0, 200, 100);
+        QWidget* made = nullptr;
+        if (fault.startsWith(QLatin1String("button")))
+            made = new QPushButton(text, &window);
+        else if (fault.startsWith(QLatin1String("check")))
+            made = new QCheckBox(text, &window);
+        else if (fault.startsWith(QLatin1String("list"))) {
+            auto* list = new QComboBox(&window);
+            list->addItems({QStringLiteral("A"), text + text});
+            made = list;
+        } else {
+            auto* label = new QLabel(text, &window);
+            label->setWordWrap(fault.startsWith(QLatin1String("wrapped")));
+            made = label;
+        }
+        const int wide = made->sizeHint().width() + 10;
+        const bool narrow = fault.contains(QLatin1String("narrow")) ||
+                            fault.contains(QLatin1String("short"));
+        made->setGeometry(fault.startsWith(QLatin1String("cut")) ? 360 : 10, 220,
+                          narrow ? wide / 2 : wide, made->sizeHint().height());
+        if (fault.startsWith(QLatin1String("texts")))
+            (new QLabel(text, &window))->setGeometry(20, 220, wide, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList faults = Fit(&window).faults();
+        if (seen.isEmpty())
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        else
+            QVERIFY2(faults.size() == 1 &&
+                         faults.constFirst().contains(QRegularExpression(seen)),
+                     qPrintable(faults.join(QLatin1Char('\n'))));
+    }
 
     void everyWindowHoldsItsTexts_data() {
         QTest::addColumn<QString>("language");
