@@ -29,8 +29,12 @@ fi
 # software centres too.
 for language in de fr es pt_BR; do
   for key in GenericName Comment Keywords; do
-    grep -q "^$key\[$language\]=" "$dir/solvanta.desktop" ||
-      { echo "FAIL: solvanta.desktop has no $key[$language]"; status=1; }
+    english=$(grep -m1 "^$key=" "$dir/solvanta.desktop" | cut -d= -f2-)
+    translated=$(grep -m1 "^$key\[$language\]=" "$dir/solvanta.desktop" | cut -d= -f2-)
+    if [ -z "$translated" ] || [ "$translated" = "$english" ]; then
+      echo "FAIL: solvanta.desktop has no $key[$language] of its own"
+      status=1
+    fi
   done
   for element in summary p caption; do
     grep -q "<$element xml:lang=\"$language\">" "$dir/solvanta.metainfo.xml" ||
