@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Not a day or a moment: %1 (give a day such as 1990-07-21, or a day and time such as 1990-07-21T23:30).</source>
-        <translation>Kein Tag und kein Zeitpunkt: %1 (geben Sie einen Tag wie 1990-07-21 an oder einen Tag mit Uhrzeit wie 1990-07-21T23:30).</translation>
+        <translation>Weder ein Tag noch ein Zeitpunkt: %1 (geben Sie einen Tag wie 1990-07-21 an oder einen Tag mit Uhrzeit wie 1990-07-21T23:30).</translation>
     </message>
     <message>
         <source>the Sun&apos;s sign on %1 could not be worked out.</source>

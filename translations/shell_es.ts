@@ -42,7 +42,7 @@ Si se inicia sin opciones, abre su ventana.</translation>
     </message>
     <message>
         <source>The time zone of --sun-changes and --sun-sign: a place (Dallas, &quot;Springfield, Illinois&quot;), a zone&apos;s name (Europe/London, new york), a country (Japan), an abbreviation (IST), or an offset from UTC (UTC+05:30). Default: the system&apos;s zone.</source>
-        <translation>La zona horaria de --sun-changes y --sun-sign: un lugar (Dallas, &quot;Springfield, Illinois&quot;), el nombre de una zona (Europe/London, new york), un país (Japan), una abreviatura (IST) o una diferencia con UTC (UTC+05:30). Por omisión: la zona del sistema.</translation>
+        <translation>La zona horaria de --sun-changes y --sun-sign: un lugar (Dallas, &quot;Springfield, Illinois&quot;), el nombre de una zona (Europe/London, new york), un país (Japan), una abreviatura (IST) o una diferencia con UTC (UTC+05:30). Predeterminada: la zona del sistema.</translation>
     </message>
     <message>
         <source>zone</source>
