@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Middle Name</source>
-        <translation>Deuxième prénom</translation>
+        <translation>Autre prénom</translation>
     </message>
     <message>
         <source> Last Name</source>

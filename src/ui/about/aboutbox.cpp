@@ -56,6 +56,8 @@ AboutBox::AboutBox(QWidget* parent)
     m_ui->lblHomePage->setText(homePage);
     fitOnOneLine(m_ui->lblHomePage, m_ui->Label1->x(), 6.5);
     m_ui->lblHomePage->setAccessibleName(homePage);
+    // A longer translation of the offer's link grows to the left in the same way.
+    fitOnOneLine(m_ui->lblCoBrand, m_ui->Label1->x(), 6.5);
     m_ui->lblCoBrand->setAccessibleName(m_ui->lblCoBrand->text());
     // Drawn from the icon's larger sizes on a scaled screen.
     m_ui->Picture1->setPixmap(Look::programIcon().pixmap(QSize(32, 32), devicePixelRatioF()));

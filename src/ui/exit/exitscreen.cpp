@@ -114,6 +114,10 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     m_ui->lblGoToHome->setFont(Look::verdana(9, true, true));
     Look::setWindowTextColour(m_ui->lblGoToHome, Look::kYellow);
     m_ui->lblGoToHome->setAccessibleName(m_ui->lblGoToHome->text());
+    // A longer translation takes the free room to its right rather than being cut.
+    if (const int needed = m_ui->lblGoToHome->sizeHint().width();
+        needed > m_ui->lblGoToHome->width())
+        m_ui->lblGoToHome->resize(needed, m_ui->lblGoToHome->height());
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &ExitScreen::requestEnd);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitScreen::submit);
