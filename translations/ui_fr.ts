@@ -116,11 +116,11 @@
     </message>
     <message>
         <source>Are you a Leo? Or Virgo? But I have characteristics of both! Know if you are born in the cusp of two signs!</source>
-        <translation>Êtes-vous Lion ? Ou Vierge ? Mais vous avez les traits des deux ! Découvrez si vous êtes né sur la cuspide de deux signes !</translation>
+        <translation>Êtes-vous Lion&#xa0;? Ou Vierge&#xa0;? Mais vous avez les traits des deux&#xa0;! Découvrez si vous êtes né sur la cuspide de deux signes&#xa0;!</translation>
     </message>
     <message>
         <source>Please Fill In The Below Details:</source>
-        <translation>Veuillez remplir les champs ci-dessous :</translation>
+        <translation>Veuillez remplir les champs ci-dessous&#xa0;:</translation>
     </message>
     <message>
         <source>Name</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Find If I am Born in a Cusp</source>
-        <translation>Suis-je né sur une cuspide ?</translation>
+        <translation>Suis-je né sur une cuspide&#xa0;?</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation>&amp;Année :</translation>
+        <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
         <source>Year</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>When the Sun &amp;entered each sign (local time):</source>
-        <translation>Quand le Soleil est &amp;entré dans chaque signe (heure locale) :</translation>
+        <translation>Quand le Soleil est &amp;entré dans chaque signe (heure locale)&#xa0;:</translation>
     </message>
     <message>
         <source>Sign changes</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation>&amp;Jour :</translation>
+        <translation>&amp;Jour&#xa0;:</translation>
     </message>
     <message>
         <source>Day</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation>&amp;Mois :</translation>
+        <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
         <source>Month</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>&amp;Time (hh:mm):</source>
-        <translation>&amp;Heure (hh:mm) :</translation>
+        <translation>&amp;Heure (hh:mm)&#xa0;:</translation>
     </message>
     <message>
         <source>optional</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Hours and minutes, for example 14:30; leave empty when the time is not known</source>
-        <translation>Heures et minutes, par exemple 14:30 ; laissez vide si l&apos;heure n&apos;est pas connue</translation>
+        <translation>Heures et minutes, par exemple 14:30&#xa0;; laissez vide si l&apos;heure n&apos;est pas connue</translation>
     </message>
     <message>
         <source>&amp;Show</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>&amp;Where the Sun was:</source>
-        <translation>&amp;Où était le Soleil :</translation>
+        <translation>&amp;Où était le Soleil&#xa0;:</translation>
     </message>
     <message>
         <source>Where the Sun was</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>&amp;Birth place:</source>
-        <translation>&amp;Lieu de naissance :</translation>
+        <translation>&amp;Lieu de naissance&#xa0;:</translation>
     </message>
     <message>
         <source>Birth place</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>A city, a country or a time zone; the times below are in its time zone</source>
-        <translation>Une ville, un pays ou un fuseau horaire ; les heures ci-dessous sont dans son fuseau horaire</translation>
+        <translation>Une ville, un pays ou un fuseau horaire&#xa0;; les heures ci-dessous sont dans son fuseau horaire</translation>
     </message>
     <message>
         <source>%1 is not a time of day. Type the hours and minutes of the birth, from 00:00 to 23:59 (for example 14:30), or leave the box empty if the time is not known.</source>
@@ -560,15 +560,15 @@
         <source>%n time zones match %1: choose one from the list.</source>
         <extracomment>%1 is what was typed, in quotation marks; %n is at least 2.</extracomment>
         <translation>
-            <numerusform>%n fuseau horaire correspond à %1 : choisissez-le dans la liste.</numerusform>
-            <numerusform>%n fuseaux horaires correspondent à %1 : choisissez-en un dans la liste.</numerusform>
+            <numerusform>%n fuseau horaire correspond à %1&#xa0;: choisissez-le dans la liste.</numerusform>
+            <numerusform>%n fuseaux horaires correspondent à %1&#xa0;: choisissez-en un dans la liste.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n places match %1: choose one from the list.</source>
         <translation>
-            <numerusform>%n lieu correspond à %1 : choisissez-le dans la liste.</numerusform>
-            <numerusform>%n lieux correspondent à %1 : choisissez-en un dans la liste.</numerusform>
+            <numerusform>%n lieu correspond à %1&#xa0;: choisissez-le dans la liste.</numerusform>
+            <numerusform>%n lieux correspondent à %1&#xa0;: choisissez-en un dans la liste.</numerusform>
         </translation>
     </message>
     <message>
@@ -594,16 +594,16 @@
     </message>
     <message>
         <source>Birth place: %1</source>
-        <translation>Lieu de naissance : %1</translation>
+        <translation>Lieu de naissance&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time zone: %1</source>
-        <translation>Fuseau horaire : %1</translation>
+        <translation>Fuseau horaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>The picture could not be saved as %1: %2. Nothing was written there. Choose a folder you may write to and save again.</source>
         <extracomment>%1 is the file&apos;s name in quotation marks, %2 the system&apos;s reason.</extracomment>
-        <translation>L&apos;image n&apos;a pas pu être enregistrée sous %1 : %2. Rien n&apos;y a été écrit. Choisissez un dossier où vous pouvez écrire, puis enregistrez de nouveau.</translation>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous %1&#xa0;: %2. Rien n&apos;y a été écrit. Choisissez un dossier où vous pouvez écrire, puis enregistrez de nouveau.</translation>
     </message>
 </context>
 <context>
@@ -638,7 +638,7 @@
     <message>
         <source>Picture of the sign change: the Sun entered %1 on %2 at %3</source>
         <extracomment>%1 is the sign, %2 the date, %3 the clock time.</extracomment>
-        <translation>Image du changement de signe : le Soleil est entré dans le signe %1 le %2 à %3</translation>
+        <translation>Image du changement de signe&#xa0;: le Soleil est entré dans le signe %1 le %2 à %3</translation>
     </message>
     <message>
         <source>Local days from %1 to %2 in %3.</source>
@@ -648,26 +648,26 @@
     <message>
         <source>Shaded, the cusp days of the calendar rule: %1 to %2.</source>
         <extracomment>%1 is a day&apos;s number, %2 a day and month: the cusp days run from the first to the second.</extracomment>
-        <translation>En grisé, les jours de cuspide selon la règle du calendrier : du %1 au %2.</translation>
+        <translation>En grisé, les jours de cuspide selon la règle du calendrier&#xa0;: du %1 au %2.</translation>
     </message>
     <message>
         <source>A line marks the change: the Sun was in %1 before %2 on %3 and in %4 after.</source>
         <extracomment>%1 and %4 are signs, %2 the clock time, %3 a day and month.</extracomment>
-        <translation>Une ligne marque le changement : le %3, le Soleil était dans le signe %1 avant %2 et dans le signe %4 après.</translation>
+        <translation>Une ligne marque le changement&#xa0;: le %3, le Soleil était dans le signe %1 avant %2 et dans le signe %4 après.</translation>
     </message>
     <message>
         <source>Birth: marked on %1, the day of the change.</source>
         <extracomment>%1 is a day and month.</extracomment>
-        <translation>Naissance : marquée le %1, jour du changement.</translation>
+        <translation>Naissance&#xa0;: marquée le %1, jour du changement.</translation>
     </message>
     <message>
         <source>Birth: marked on %1, in %2 all day.</source>
-        <translation>Naissance : marquée le %1, toute la journée dans le signe %2.</translation>
+        <translation>Naissance&#xa0;: marquée le %1, toute la journée dans le signe %2.</translation>
     </message>
     <message>
         <source>No birth mark: the time given did not happen on %1 in %2.</source>
         <extracomment>%1 is a day and month, %2 a time zone&apos;s name.</extracomment>
-        <translation>Pas de marque de naissance : l&apos;heure indiquée n&apos;a pas existé le %1 dans le fuseau %2.</translation>
+        <translation>Pas de marque de naissance&#xa0;: l&apos;heure indiquée n&apos;a pas existé le %1 dans le fuseau %2.</translation>
     </message>
     <message>
         <source>%1, in %2, %3 before the change</source>
@@ -681,11 +681,11 @@
     <message>
         <source>Birth: marked twice, the clocks having shown the time twice, on %1: %2.</source>
         <extracomment>%1 is a day and month, %2 the birth&apos;s moments, each as &quot;14:30, in Leo, 2 hours after the change&quot;, joined by semicolons.</extracomment>
-        <translation>Naissance : marquée deux fois le %1, les horloges ayant affiché cette heure deux fois : %2.</translation>
+        <translation>Naissance&#xa0;: marquée deux fois le %1, les horloges ayant affiché cette heure deux fois&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Birth: marked at its moment on %1: %2.</source>
-        <translation>Naissance : marquée à son moment le %1 : %2.</translation>
+        <translation>Naissance&#xa0;: marquée à son moment le %1&#xa0;: %2.</translation>
     </message>
 </context>
 </TS>
