@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Are you a Leo? Or Virgo? But I have characteristics of both! Know if you are born in the cusp of two signs!</source>
-        <translation>Sind Sie Löwe? Oder Jungfrau? Aber Sie haben Züge von beiden! Finden Sie heraus, ob Sie am Übergang zwischen zwei Sternzeichen geboren sind!</translation>
+        <translation>Löwe oder Jungfrau? Oder von beiden etwas? Finden Sie heraus, ob Sie am Übergang zweier Sternzeichen geboren sind!</translation>
     </message>
     <message>
         <source>Please Fill In The Below Details:</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Spenden</translation>
+        <translation>Spe&amp;nden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Compatibility</source>
-        <translation>Passende Sternzeichen</translation>
+        <translation>Passt zu</translation>
     </message>
     <message>
         <source>Positive Traits</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Spenden</translation>
+        <translation>Spe&amp;nden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>The calendar puts you on a cusp. Find out which sign the Sun was really in when you were born.</source>
-        <translation>Nach dem Kalender sind Sie am Übergang zwischen zwei Sternzeichen geboren. Finden Sie heraus, in welchem Zeichen die Sonne bei Ihrer Geburt wirklich stand.</translation>
+        <translation>Laut Kalender sind Sie am Übergang geboren. Finden Sie heraus, in welchem Zeichen die Sonne bei Ihrer Geburt wirklich stand.</translation>
     </message>
     <message>
         <source>Find My &amp;Exact Sun Sign...</source>

@@ -7,7 +7,9 @@
 #include "inputwindow.h"
 #include "localdates.h"
 #include "namefilter.h"
+#include "resultmodel.h"
 #include "resultwindow.h"
+#include "texts.h"
 #include "sunchangeswindow.h"
 
 #include <QAbstractButton>
@@ -187,6 +189,10 @@ void TestWindowLanguages::textsFitTheirRoom() {
     ExitScreen exit(platform);
     SunChangesWindow sun(platform);
     ResultWindow result(platform);
+    // A cusp result: both profiles, the cusp text and the way to the exact sign.
+    ShowSignProfile(result.model(), ZodiacSign::Sagittarius, ProfileSlot::First);
+    ShowSignProfile(result.model(), ZodiacSign::Capricorn, ProfileSlot::Second);
+    result.model().setCuspDescription(Texts::cuspDescription(11));
     AboutBox about;
     QStringList clipped;
     for (QWidget* window : std::initializer_list<QWidget*>{&input, &exit, &sun, &result, &about}) {
@@ -196,8 +202,13 @@ void TestWindowLanguages::textsFitTheirRoom() {
             if (!widget->isVisible())
                 continue;
             int needed = 0;
-            if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap() &&
-                                                             label->pixmap().isNull())
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+                clipped << QStringLiteral("%1 (%2 lines' height > %3)")
+                               .arg(label->objectName())
+                               .arg(label->heightForWidth(label->width()))
+                               .arg(label->height());
+            if (label && !label->wordWrap() && label->pixmap().isNull())
                 needed = label->minimumSizeHint().width();
             else if (auto* button = qobject_cast<QAbstractButton*>(widget))
                 needed = button->fontMetrics().horizontalAdvance(
@@ -213,6 +224,32 @@ void TestWindowLanguages::textsFitTheirRoom() {
         }
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
+
+    // Nor does a one-line label's text run into the text of a label beside it.
+    QStringList overlapping;
+    for (QWidget* window : std::initializer_list<QWidget*>{&input, &exit, &sun, &result, &about}) {
+        QList<QPair<QLabel*, QRect>> inks;
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() ||
+                !label->pixmap().isNull())
+                continue;
+            const int width = label->fontMetrics().horizontalAdvance(label->text());
+            QRect ink = label->contentsRect();
+            if (label->alignment() & Qt::AlignRight)
+                ink.setLeft(ink.right() - width);
+            else if (label->alignment() & Qt::AlignHCenter)
+                ink.adjust((ink.width() - width) / 2, 0, -(ink.width() - width) / 2, 0);
+            else
+                ink.setWidth(width);
+            inks.append({label, QRect(label->mapTo(window, ink.topLeft()), ink.size())});
+        }
+        for (int i = 0; i < inks.size(); ++i)
+            for (int j = i + 1; j < inks.size(); ++j)
+                if (inks[i].second.intersects(inks[j].second))
+                    overlapping << inks[i].first->objectName() + QLatin1Char('/') +
+                                       inks[j].first->objectName();
+    }
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(TestWindowLanguages)
