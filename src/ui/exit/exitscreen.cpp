@@ -111,13 +111,16 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
 
     m_ui->Label3->setText(Texts::softwarePromotion());
     setFittingFont(m_ui->Label3, Look::verdana(9), 7.5);
-    m_ui->lblGoToHome->setFont(Look::verdana(9, true, true));
     Look::setWindowTextColour(m_ui->lblGoToHome, Look::kYellow);
     m_ui->lblGoToHome->setAccessibleName(m_ui->lblGoToHome->text());
-    // A longer translation takes the free room to its right rather than being cut.
-    if (const int needed = m_ui->lblGoToHome->sizeHint().width();
-        needed > m_ui->lblGoToHome->width())
-        m_ui->lblGoToHome->resize(needed, m_ui->lblGoToHome->height());
+    // A longer translation takes the free room to its right, as far as its frame's
+    // edge, and then a smaller font, rather than being cut.
+    QLabel* home = m_ui->lblGoToHome;
+    home->setFont(Look::verdana(9, true, true));
+    if (const int needed = home->sizeHint().width(); needed > home->width())
+        home->resize(std::min(needed, home->parentWidget()->width() - home->x() - 2),
+                     home->height());
+    setFittingFont(home, Look::verdana(9, true, true), 7);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &ExitScreen::requestEnd);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitScreen::submit);
