@@ -406,7 +406,7 @@
     </message>
     <message>
         <source>Find My &amp;Exact Sun Sign...</source>
-        <translation>Mein &amp;genaues Sternzeichen finden...</translation>
+        <translation>Mein genaues Sternzeichen &amp;finden...</translation>
     </message>
     <message>
         <source>Find My Exact Sun Sign...</source>
