@@ -643,7 +643,7 @@
     <message>
         <source>Local days from %1 to %2 in %3.</source>
         <extracomment>%1 is a day and month, %2 a date, %3 a time zone&apos;s name.</extracomment>
-        <translation>Ortstage vom %1 bis zum %2 in %3.</translation>
+        <translation>Tage nach Ortszeit vom %1 bis zum %2 in %3.</translation>
     </message>
     <message>
         <source>Shaded, the cusp days of the calendar rule: %1 to %2.</source>
