@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringListModel>
 
@@ -309,6 +310,9 @@ void SunChangesWindow::fillLists() {
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer->setMaxVisibleItems(12);
     m_ui->cboZone->setCompleter(completer);
+    // The box would take an offer it has no entry of (a city) as "no entry" and empty
+    // itself; the window reads every offer chosen itself (connectCommands).
+    QObject::disconnect(completer, nullptr, m_ui->cboZone, nullptr);
 
     showDate(QDate(Astro::kFirstYear, 1, 1));
 }
@@ -342,8 +346,8 @@ void SunChangesWindow::connectCommands() {
             break;
         }
     });
-    // A place picked from the list with the mouse: a city is no entry of the box, so
-    // nothing else would take it.
+    // A place picked from the list, by mouse or keyboard: a city is no entry of the box,
+    // so the finder reads the offer back.
     connect(m_ui->cboZone->completer(), qOverload<const QString&>(&QCompleter::activated), this,
             [this] { zoneTyped(Asked::No); });
     connect(m_ui->cboZone->lineEdit(), &QLineEdit::textEdited, this,
@@ -430,6 +434,15 @@ void SunChangesWindow::offerZones(const Astro::ZoneMatch& match) {
             zoneIndex(id.toLatin1());
     }
     m_zoneOffers->setStringList(offers);
+    // The list is as wide as its longest offer ("Springfield, Illinois, United States —
+    // America/Chicago"), not only as the box, within the screen.
+    QAbstractItemView* list = m_ui->cboZone->completer()->popup();
+    int widest = 0;
+    for (const QString& offer : std::as_const(offers))
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(offer));
+    const int room = screen() ? screen()->availableGeometry().width() : widest;
+    list->setMinimumWidth(std::min(room, widest + 2 * list->frameWidth() + 12 +
+                                             list->verticalScrollBar()->sizeHint().width()));
 }
 
 bool SunChangesWindow::chooseZone(const QByteArray& id) {
