@@ -1,6 +1,7 @@
 #include "inputwindow.h"
 #include "ui_inputwindow.h"
 
+#include "localdates.h"
 #include "look.h"
 #include "namefilter.h"
 #include "namemenu.h"
@@ -104,7 +105,7 @@ void InputWindow::applyLook() {
 void InputWindow::fillLists() {
     for (int day = 1; day <= 31; ++day)
         m_ui->cboDate->addItem(QString::number(day));
-    m_ui->cboMonth->addItems(Texts::monthNames());
+    m_ui->cboMonth->addItems(LocalDates::monthNames());
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_ui->cboYear->addItem(QString::number(year));
 
