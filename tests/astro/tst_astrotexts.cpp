@@ -105,8 +105,8 @@ void TestAstroTexts::languages_data() {
         "seconde fois, à 23:30 (UTC+03:30), il était en Vierge, 1 jour, 7 heures et 9 minutes "
         "avant le changement de signe.");
     row("es", "1 día|2 días|5 días|1 minuto|2 minutos",
-        "El 20 de marzo de 2024, el Sol entró en Aries a las 03:06 (UTC+00:00): si nació antes, "
-        "el Sol estaba en Piscis; si nació después, en Aries.",
+        "El 20 de marzo de 2024, el Sol entró en Aries a las 03:06 (UTC+00:00): si naciste antes, "
+        "el Sol estaba en Piscis; si naciste después, en Aries.",
         "El 20 de marzo de 1966 a las 06:31 (UTC+00:00), el Sol estaba en 29°12′ de Piscis, 19 "
         "horas y 22 minutos antes de entrar en Aries.",
         "Según la regla del calendario, el 21 de septiembre está en la cúspide de Virgo y Libra. "

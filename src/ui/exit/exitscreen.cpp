@@ -17,23 +17,6 @@
 
 namespace {
 
-bool fits(const QWidget* widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
-        return label->heightForWidth(label->width()) <= label->height();
-    return widget->sizeHint().width() <= widget->width();
-}
-
-// Gives a widget its font, made smaller in quarter points when the text would not
-// fit its fixed place (the forum's address, and so the captions, depend on how
-// the program was configured, and the fallback for Verdana runs wider).
-void setFittingFont(QWidget* widget, QFont font, qreal smallestPointSize) {
-    widget->setFont(font);
-    while (!fits(widget) && font.pointSizeF() - 0.25 >= smallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-        widget->setFont(font);
-    }
-}
-
 // A one-line box's text without leading and trailing blanks.
 QString trimmedText(const QLineEdit* box) {
     return Referral::trimSpaces(box->text());
@@ -78,7 +61,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     m_ui->Check1->setAccessibleName(visitForum);
     m_ui->Check1->setCursor(Qt::PointingHandCursor);
     Look::setWindowTextColour(m_ui->Check1, Look::kLinkBlue);
-    setFittingFont(m_ui->Check1, Look::verdana(14.25), 10);
+    Look::setFittingFont(m_ui->Check1, Look::verdana(14.25), 10);
 
     m_ui->cmdClose->setFont(Look::verdana(8.25));
     m_ui->cmdClose->setAccessibleName(tr("Exit"));
@@ -110,7 +93,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     m_ui->cmdSubmit->setAccessibleName(tr("Refer A Friend Now"));
 
     m_ui->Label3->setText(Texts::softwarePromotion());
-    setFittingFont(m_ui->Label3, Look::verdana(9), 7.5);
+    Look::setFittingFont(m_ui->Label3, Look::verdana(9), 7.5);
     Look::setWindowTextColour(m_ui->lblGoToHome, Look::kYellow);
     m_ui->lblGoToHome->setAccessibleName(m_ui->lblGoToHome->text());
     // A longer translation takes the free room to its right, as far as its frame's
@@ -120,7 +103,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     if (const int needed = home->sizeHint().width(); needed > home->width())
         home->resize(std::min(needed, home->parentWidget()->width() - home->x() - 2),
                      home->height());
-    setFittingFont(home, Look::verdana(9, true, true), 7);
+    Look::setFittingFont(home, Look::verdana(9, true, true), 7);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &ExitScreen::requestEnd);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitScreen::submit);
@@ -132,7 +115,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     m_platform.seedRandom();
     m_supportText = std::clamp(static_cast<int>(m_platform.randomDraw() * 4), 0, 3);
     m_ui->Label2->setText(Texts::supportText(m_supportText));
-    setFittingFont(m_ui->Label2, Look::verdana(9.75, true), 8);
+    Look::setFittingFont(m_ui->Label2, Look::verdana(9.75, true), 8);
 
     m_ui->cmdClose->setFocus();
     Look::fixAndCentre(this, 741, 315);

@@ -67,7 +67,7 @@ void InputWindow::applyLook() {
     Look::applyIndigoPalette(this);
     setFont(Look::verdana(8.25));
 
-    m_ui->Label61->setFont(Look::verdana(9, true, true));
+    Look::setFittingFont(m_ui->Label61, Look::verdana(9, true, true), 7);
 
     Look::setWindowTextColour(m_ui->Label2, Look::kLavender);
     m_ui->Label2->setFont(Look::verdana(9, true));

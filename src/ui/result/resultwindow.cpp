@@ -152,7 +152,7 @@ void ResultWindow::applyLook() {
     // The menu bar has the colours of the menus it opens.
     menuBar()->setPalette(Look::palette(Look::Scheme::System));
 
-    m_ui->Label61->setFont(Look::verdana(9, true, true));
+    Look::setFittingFont(m_ui->Label61, Look::verdana(9, true, true), 7);
     m_ui->cmdBack->setFont(Look::verdana(8.25, true));
     for (QLabel* offer : {m_ui->lblCobrand, m_ui->lblFullBrand}) {
         offer->setFont(Look::verdana(8.25, true, true));

@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStringListModel>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 #include <cmath>
@@ -227,8 +228,8 @@ void SunChangesWindow::applyLook() {
             table->fontMetrics().horizontalAdvance(longestSign))
             longestSign = name;
     }
-    const QStringList widest{longestSign, QStringLiteral("2000-12-22"),
-                             QStringLiteral("23:59:59"), QStringLiteral("UTC+00:00:00")};
+    const QStringList widest{longestSign, QStringLiteral("2000-12-22"), QStringLiteral("23:59:59"),
+                             QStringLiteral("UTC+00:00:00")};
     for (int column = 0; column < 4; ++column)
         tableWidth += std::max(table->fontMetrics().horizontalAdvance(widest.at(column)),
                                header->fontMetrics().horizontalAdvance(
@@ -277,15 +278,6 @@ void SunChangesWindow::applyLook() {
     // The time box has its clear button's room from the start: it asks for that room
     // only while it holds text, and the whole row moved as the first digit was typed.
     m_ui->txtTime->setMinimumWidth(widthHolding(m_ui->txtTime, QStringLiteral("00:00")));
-
-    // The table beside the birth: the window is wide rather than tall, and fits a
-    // 1280 x 720 screen with a panel. It may grow (the table and picture take the
-    // width, the room below them the height) but not shrink below what its controls
-    // need, in the middle of the screen as the program's other windows.
-    layout()->setSizeConstraint(QLayout::SetMinimumSize);
-    resize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void SunChangesWindow::fillLists() {
@@ -315,6 +307,28 @@ void SunChangesWindow::fillLists() {
     QObject::disconnect(completer, nullptr, m_ui->cboZone, nullptr);
 
     showDate(QDate(Astro::kFirstYear, 1, 1));
+
+    // The longest month's name whole ("September", "Septembre"), as the style draws the
+    // box (its own size hint, taken before the box is first shown, is a word short).
+    QComboBox* months = m_ui->cboMonth;
+    int widest = 0;
+    for (int i = 0; i < months->count(); ++i)
+        widest = std::max(widest, months->fontMetrics().horizontalAdvance(months->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(months);
+    // (The box's own hint reserves a pixel more than the text's advance.)
+    const QSize room(widest + 1, months->fontMetrics().height());
+    months->setMinimumWidth(
+        months->style()->sizeFromContents(QStyle::CT_ComboBox, &option, room, months).width());
+
+    // The table beside the birth: the window is wide rather than tall, and fits a
+    // 1280 x 720 screen with a panel. It may grow (the table and picture take the
+    // width, the room below them the height) but not shrink below what its controls
+    // need, in the middle of the screen as the program's other windows.
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void SunChangesWindow::connectCommands() {
@@ -524,10 +538,9 @@ Astro::ZoneMatch::Kind SunChangesWindow::zoneTyped(Asked asked) {
         const qsizetype count = Astro::offers(match).size();
         //: %1 is what was typed, in quotation marks; %n is at least 2.
         m_ui->txtReading->setPlainText(
-            (match.places.isEmpty() ? tr("%n time zones match %1: choose one from the list.",
-                                         nullptr, int(count))
-                                    : tr("%n places match %1: choose one from the list.", nullptr,
-                                         int(count)))
+            (match.places.isEmpty()
+                 ? tr("%n time zones match %1: choose one from the list.", nullptr, int(count))
+                 : tr("%n places match %1: choose one from the list.", nullptr, int(count)))
                 .arg(quoted(typed)));
         return match.kind;
     }
@@ -557,10 +570,9 @@ void SunChangesWindow::fillTable() {
     // A screen reader names each row by its sign, says the date in words and which
     // zone (and place) the times are in.
     const QString zoneName = QString::fromLatin1(m_zone.id());
-    table->setAccessibleDescription(m_place
-                                        ? tr("Local times in %1, the time zone of %2")
-                                              .arg(zoneName, m_place->name())
-                                        : tr("Local times in %1").arg(zoneName));
+    table->setAccessibleDescription(
+        m_place ? tr("Local times in %1, the time zone of %2").arg(zoneName, m_place->name())
+                : tr("Local times in %1").arg(zoneName));
     QStringList rowNames;
     for (int row = 0; row < kTableRows; ++row) {
         QStringList cells(4);
@@ -602,8 +614,7 @@ void SunChangesWindow::highlightSign(int sign, QDate birthDay) {
             cell->setFont(font);
         }
         table->item(row, 0)->setData(Qt::AccessibleDescriptionRole,
-                                     lit ? tr("The Sun's sign at the birth")
-                                         : QString());
+                                     lit ? tr("The Sun's sign at the birth") : QString());
     }
     // Tabbing into the table lands on the birth's row.
     if (litRow >= 0)
@@ -688,15 +699,13 @@ void SunChangesWindow::showPicture(QDate date, std::optional<QTime> time,
 void SunChangesWindow::savePicture() {
     const QString proposed =
         QStringLiteral("sun-%1.png").arg(chosenDate().toString(QStringLiteral("yyyy-MM-dd")));
-    const std::optional<QString> path = m_platform.askSaveFileName(
-        tr("Save Picture"), proposed, tr("PNG pictures (*.png)"), this);
+    const std::optional<QString> path =
+        m_platform.askSaveFileName(tr("Save Picture"), proposed, tr("PNG pictures (*.png)"), this);
     if (!path || path->isEmpty())
         return;
     // The place (or zone) heads the reading: the offsets alone do not say where.
-    QString caption =
-        (m_place ? tr("Birth place: %1") : tr("Time zone: %1"))
-            .arg(placeText()) +
-        QStringLiteral("\n\n") + m_ui->txtReading->toPlainText();
+    QString caption = (m_place ? tr("Birth place: %1") : tr("Time zone: %1")).arg(placeText()) +
+                      QStringLiteral("\n\n") + m_ui->txtReading->toPlainText();
     if (!m_ui->lblCuspNote->text().isEmpty())
         caption += QStringLiteral("\n\n") + m_ui->lblCuspNote->text();
     const QImage image = m_ui->picSun->toImage(caption, std::max<qreal>(2, devicePixelRatioF()));
