@@ -29,7 +29,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
 # The manual page, made from the program's own --help and --version by help2man
 # (with packaging/solvanta.h2m for what --help does not say), and the changelog,
 # both compressed as Debian wants them. Remade whenever the program changes, so
-# the page follows its options. Sanitizer builds, never packaged, make no page.
+# the page follows its options. The page is English: help2man runs the program in
+# the C locale, whatever language the build machine speaks. Sanitizer builds, never packaged, make no page.
 find_program(SOLVANTA_HELP2MAN help2man)
 find_program(SOLVANTA_GZIP gzip REQUIRED)
 if(SOLVANTA_HELP2MAN AND TARGET solvanta AND NOT SOLVANTA_SANITIZE)
@@ -37,6 +38,7 @@ if(SOLVANTA_HELP2MAN AND TARGET solvanta AND NOT SOLVANTA_SANITIZE)
   add_custom_command(
     OUTPUT ${manpage} ${manpage}.gz
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+            --unset=LANGUAGE --unset=LC_MESSAGES LC_ALL=C LANG=C
             ${SOLVANTA_HELP2MAN} --no-info --section=1 --source=Solvanta
             --include=${PROJECT_SOURCE_DIR}/packaging/solvanta.h2m --output=${manpage}
             $<TARGET_FILE:solvanta>

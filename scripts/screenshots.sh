@@ -139,6 +139,42 @@ choose_in_sun() { # mnemonic, entry
   sleep 0.5
 }
 
+# --- Under openbox, in another language (docs/screenshots/languages/): the input
+# window, a cusp result, "Sun Sign Changes" opened from the result's way on (Tab from
+# "Back", then Space) and the exit screen (the window closed by the window manager),
+# keyed without mnemonics, which differ by language ---
+languages_section() {
+  mkdir -p "$out/languages"
+  local lang input result sun exitscreen before
+  for lang in de_DE pt_BR; do
+    LANG=$lang.UTF-8 LANGUAGE= start openbox
+    input=$(new_window "")
+    shoot_framed "$input" "languages/$lang-input.png"
+    result=$(search_cusp "$input" keep)
+    xdotool windowactivate --sync "$result" 2>/dev/null || xdotool windowfocus --sync "$result"
+    sleep 0.3
+    shoot_framed "$result" "languages/$lang-result.png"
+    xdotool key Tab space
+    sun=$(xdotool search --sync --onlyvisible --name '^Sternzeichenwechsel$|^Mudan|^Sun Sign Changes$' | tail -n1)
+    sleep 0.6
+    shoot_framed "$sun" "languages/$lang-sun-changes.png"
+    xdotool key Escape
+    sleep 0.3
+    xdotool windowactivate --sync "$result" 2>/dev/null || xdotool windowfocus --sync "$result"
+    before=$(visible)
+    xdotool key alt+F4
+    exitscreen=$(new_window "$before")
+    sleep 0.3
+    shoot_framed "$exitscreen" "languages/$lang-exit-screen.png"
+    kill "$app" 2>/dev/null || true
+    stop
+  done
+}
+if [ "${SCREENSHOTS:-all}" = languages ]; then
+  languages_section
+  exit 0
+fi
+
 # --- The windows on a bare X server ---
 start bare
 input=$(new_window "")
@@ -319,3 +355,5 @@ import -window root "$out/sun-window-screen.png" && echo "made $out/sun-window-s
 xdotool key Escape
 sleep 0.3
 end_from "$result"
+
+languages_section

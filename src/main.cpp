@@ -2,6 +2,7 @@
 #include "look.h"
 #include "qtplatform.h"
 #include "startup.h"
+#include "translations.h"
 #include "windowregistry.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Solvanta"));
     QApplication::setQuitOnLastWindowClosed(false); // only the exit screen ends the program
     Look::installApplicationLook();
+    Translations::install();
 
     QtPlatform platform;
     WindowRegistry windows(platform, [](int status) { QCoreApplication::exit(status); });

@@ -13,13 +13,16 @@
 
 #include <optional>
 
-// The English texts of the exact Sun, for the command line and the window. The command
+// The texts of the exact Sun, for the command line and the window, in the language whose
+// translations are loaded (dates in the default locale's long form; English, and the C
+// locale's month names, when none are). The command line's listing of sign changes is
+// English whatever the language, for scripts. The command
 // line gives moments to the nearest second, the window to the nearest minute (see
 // clockReading). Local times carry the UTC offset in force at the moment (summer time
 // included).
 namespace Astro {
 
-// "Aries" .. "Pisces" for 1..12.
+// "Aries" .. "Pisces" for 1..12, in the user's language ("Widder" .. "Fische").
 QString signName(int sign);
 
 // "+01:00", "-09:30", "+00:00"; "+00:19:32" for the odd historical offset with seconds.
@@ -44,7 +47,8 @@ ClockReading clockReading(const QDateTime& utc, const QTimeZone& zone);
 // "01:53 (UTC+00:00)": the clock reading's time and the offset in force.
 QString localMinuteText(const QDateTime& utc, const QTimeZone& zone);
 
-// One line of the command line's listing: "Aries<TAB>1966-03-21T01:53:05+00:00"; in UTC
+// One line of the command line's listing, in every language: "Aries<TAB>
+// 1966-03-21T01:53:05+00:00" (English sign names, never translated); in UTC
 // ("1900-01-20T11:32:25Z") where the zone's offset then had seconds, which ISO 8601 lacks.
 QString commandLineLine(const SignChange& change, const QTimeZone& zone);
 

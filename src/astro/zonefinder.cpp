@@ -69,6 +69,7 @@ struct Database {
     QHash<QString, Name> older;                     // older names, by folded name
     QList<QPair<QString, QByteArray>> searchable;   // folded name (current or older), zone
     QHash<QString, QLocale::Territory> territories; // folded name or code
+    QMultiHash<QLocale::Territory, QString> nativeKeys; // its names in its own languages
     QList<QByteArray> offered;
 };
 
@@ -147,6 +148,21 @@ Database loadDatabase() {
         const auto territory = QLocale::Territory(t);
         db.territories.insert(searchKey(QLocale::territoryToString(territory)), territory);
         db.territories.insert(folded(QLocale::territoryToCode(territory)), territory);
+    }
+    // A country's names in the languages spoken there ("Deutschland", "Brasil", "España"),
+    // so that people find it in their own language. An English name keeps its country.
+    for (const QLocale& locale : tables ? QLocale::matchingLocales(QLocale::AnyLanguage,
+                                                                   QLocale::AnyScript,
+                                                                   QLocale::AnyTerritory)
+                                        : QList<QLocale>()) {
+        const QString key = searchKey(locale.nativeTerritoryName());
+        if (key.isEmpty() || locale.territory() == QLocale::AnyTerritory)
+            continue;
+        if (!db.territories.contains(key))
+            db.territories.insert(key, locale.territory());
+        if (db.territories.value(key) == locale.territory() &&
+            !db.nativeKeys.contains(locale.territory(), key))
+            db.nativeKeys.insert(locale.territory(), key);
     }
     db.territories.remove(QString());
     std::sort(db.offered.begin(), db.offered.end());
@@ -272,8 +288,9 @@ CityTable loadCities(const Database& db) {
             const QLocale::Territory territory = QLocale::codeToTerritory(code);
             const QString name =
                 territory == QLocale::AnyTerritory ? given : QLocale::territoryToString(territory);
-            country = countries.insert(fields.at(3) + '\t' + fields.at(2),
-                                       {name, {searchKey(name), searchKey(given), folded(code)}});
+            QStringList keys{searchKey(name), searchKey(given), folded(code)};
+            keys += db.nativeKeys.values(territory);
+            country = countries.insert(fields.at(3) + '\t' + fields.at(2), {name, keys});
         }
         auto region = regionKeys.find(fields.at(1));
         if (region == regionKeys.end())

@@ -3,9 +3,16 @@
 #include "platform.h"
 #include "texts.h"
 
+#include <QCoreApplication>
+
 QString frameCaptionFor(ProfileSlot slot, const QString& signName) {
-    const QString gap = slot == ProfileSlot::First ? QStringLiteral(" ") : QStringLiteral("  ");
-    return QStringLiteral("Characteristics of") + gap + signName;
+    if (slot == ProfileSlot::First) {
+        //: Caption of the first sign's panel on a cusp; %1 is the sign's name
+        return QCoreApplication::translate("Search", "Characteristics of %1").arg(signName);
+    }
+    //: Caption of the second sign's panel on a cusp; %1 is the sign's name. The English
+    //: has two blanks before it; a translation may have one.
+    return QCoreApplication::translate("Search", "Characteristics of  %1").arg(signName);
 }
 
 void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platform& platform,
@@ -19,14 +26,19 @@ void AssembleResult(ResultModel& result, const CuspResolution& resolution, Platf
         const QString second = result.panel(ProfileSlot::Second).text(F::SignName);
         result.setFrameCaption(ProfileSlot::First, frameCaptionFor(ProfileSlot::First, first));
         result.setFrameCaption(ProfileSlot::Second, frameCaptionFor(ProfileSlot::Second, second));
-        platform.notify(QStringLiteral("Yes! You were born in the Cusp of ") + first +
-                            QStringLiteral(" and ") + second + QStringLiteral("\r\n\r\n") +
-                            QStringLiteral("You have the Characteristics of both the Signs"),
+        //: The verdict on a cusp: %1 is the month's first sign, %2 the second; the
+        //: line breaks separate two sentences
+        platform.notify(QCoreApplication::translate("Search",
+                                                    "Yes! You were born in the Cusp of %1 and "
+                                                    "%2\r\n\r\nYou have the Characteristics "
+                                                    "of both the Signs")
+                            .arg(first, second),
                         owner);
         return;
     }
 
-    platform.notify(QStringLiteral("No! You were not born in a Cusp"), owner);
+    platform.notify(QCoreApplication::translate("Search", "No! You were not born in a Cusp"),
+                    owner);
     result.setFrameCaption(ProfileSlot::First, QString());
     result.setFrameCaption(ProfileSlot::Second, QString());
     result.setCurrentTab(0);

@@ -39,7 +39,8 @@ struct SignProfile {
     int pictureIndex; // 1..12, equal to the sign's number
 };
 
-// The table of twelve, in zodiac order (index 0 is Aries).
+// The table of twelve, in zodiac order (index 0 is Aries), its texts in the language
+// of the installed translators. The picture index is the same in every language.
 const std::array<SignProfile, kSignCount>& SignTable();
 
 // The row of one sign.

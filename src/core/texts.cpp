@@ -1,11 +1,15 @@
 // The program's built-in prose. Every text is one paragraph of plain ASCII
-// English with an exact length (the lengths are listed in texts.h and checked by tests).
-// Texts that mention the forum are assembled at run time around
-// forumDisplayAddress(), so that the address follows the build configuration.
+// English with an exact length (the lengths are listed in texts.h and checked by tests),
+// translated at each call into the language of the installed translators.
+// Texts that mention the forum take forumDisplayAddress() as their %1, so that the
+// address follows the build configuration and stays out of the translations.
 
 #include "texts.h"
 
 #include "solvanta_config.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #ifndef SOLVANTA_FORUM_HOST
 #error "solvanta_config.h must define SOLVANTA_FORUM_HOST"
@@ -20,7 +24,9 @@ QString forumDisplayAddress() {
 QString positiveTraits(int signNumber) {
     switch (signNumber) {
     case 1: // Aries
-        return QStringLiteral(
+        //: Positive traits of Aries (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You may be pioneers in your fields and developers of new technologies. You "
             "are energetic, courageous and full of vitality, and you love to be the first "
             "to try something that nobody has attempted before. You face challenges head "
@@ -32,7 +38,9 @@ QString positiveTraits(int signNumber) {
             "endless, and your generous heart makes you a loyal friend who will stand up "
             "for the people you love when they need you.");
     case 2: // Taurus
-        return QStringLiteral(
+        //: Positive traits of Taurus (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are patient and enduring in nature. You are reliable, practical and "
             "determined, and once you set your mind on a goal you work steadily until you "
             "reach it. You value security and comfort, and you build your life on solid "
@@ -45,7 +53,9 @@ QString positiveTraits(int signNumber) {
             "family, and people feel safe and comfortable in your gentle and kindly "
             "presence.");
     case 3: // Gemini
-        return QStringLiteral(
+        //: Positive traits of Gemini (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are very adjusting in nature and have a lot of patience. You are witty, "
             "curious and quick to learn, and you can talk about almost any subject with "
             "great ease. You love communication in all its forms, whether it is "
@@ -58,7 +68,9 @@ QString positiveTraits(int signNumber) {
             "brightens the days of everyone around you. You make friends quickly and keep "
             "them.");
     case 4: // Cancer
-        return QStringLiteral(
+        //: Positive traits of Cancer (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are very sensitive in nature and generally soft spoken. You are caring, "
             "loving and deeply devoted to your home and family, and you feel happiest when "
             "the people you love are safe and content. You have a strong intuition and can "
@@ -74,7 +86,9 @@ QString positiveTraits(int signNumber) {
     case 5: // Leo
         return leoPositivePassageOne() + leoPositivePassageTwo();
     case 6: // Virgo
-        return QStringLiteral(
+        //: Positive traits of Virgo (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are very modest by nature. You are practical, hard working and "
             "methodical, and you pay great attention to detail in everything you do. You "
             "have a sharp, analytical mind and can solve problems that others find too "
@@ -83,7 +97,9 @@ QString positiveTraits(int signNumber) {
             "often know a great deal about diet and wellbeing. Your quiet intelligence, "
             "honesty and devotion to duty make you a trusted friend and colleague.");
     case 7: // Libra
-        return QStringLiteral(
+        //: Positive traits of Libra (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are highly diplomatic individuals. You have a natural sense of fairness "
             "and justice, and you always try to see both sides of a question before you "
             "form an opinion. You are charming, graceful and sociable, and you make "
@@ -95,7 +111,9 @@ QString positiveTraits(int signNumber) {
             "mediator and peacemaker. Your warm smile and easy manners win many hearts, "
             "and you bring balance and elegance to every situation.");
     case 8: // Scorpio
-        return QStringLiteral(
+        //: Positive traits of Scorpio (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are intense and strong willed people with great depth of feeling. You are "
             "passionate, determined and resourceful, and you rarely give up once you have "
             "chosen a goal. You have a powerful intuition and can see through pretence and "
@@ -107,7 +125,9 @@ QString positiveTraits(int signNumber) {
             "courage allow you to transform yourself and the world around you in lasting "
             "and meaningful ways.");
     case 9: // Sagittarius
-        return QStringLiteral(
+        //: Positive traits of Sagittarius (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are a happy go lucky lot with a very positive outlook towards life. You "
             "are optimistic, cheerful and adventurous, and you love freedom more than "
             "almost anything else. You have a restless curiosity about the world and enjoy "
@@ -121,7 +141,9 @@ QString positiveTraits(int signNumber) {
             "wise advice. Your faith in the future helps you bounce back fast from "
             "disappointments and keep moving forward with hope.");
     case 10: // Capricorn
-        return QStringLiteral(
+        //: Positive traits of Capricorn (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are people with a traditional frame of mind. You are responsible, "
             "disciplined and ambitious, and you are ready to work hard and wait patiently "
             "for success. You are practical and realistic, and you plan carefully before "
@@ -133,7 +155,9 @@ QString positiveTraits(int signNumber) {
             "persistence, reliability and quiet strength make you a pillar of support for "
             "others, and your achievements grow steadily with the years.");
     case 11: // Aquarius
-        return QStringLiteral(
+        //: Positive traits of Aquarius (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are magnetic in nature and people get attracted to your personality. You "
             "are original, independent and inventive, and you often think far ahead of "
             "your time. You have a strong humanitarian spirit and care deeply about the "
@@ -146,7 +170,9 @@ QString positiveTraits(int signNumber) {
             "vision make you a natural reformer who can inspire real and lasting social "
             "progress.");
     case 12: // Pisces
-        return QStringLiteral(
+        //: Positive traits of Pisces (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are very adjusting, friendly and good- natured people. You are "
             "compassionate, gentle and deeply intuitive, and you feel the joys and sorrows "
             "of others as if they were your own. You have a vivid imagination and a strong "
@@ -165,7 +191,9 @@ QString positiveTraits(int signNumber) {
 QString negativeTraits(int signNumber) {
     switch (signNumber) {
     case 1: // Aries
-        return QStringLiteral(
+        //: Negative traits of Aries (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You may be arrogant and domineering. You like to get your way and can become "
             "impatient when others do not move as fast as you do. Your quick temper may "
             "flare up over small matters, and you sometimes speak before you think, "
@@ -176,7 +204,9 @@ QString negativeTraits(int signNumber) {
             "respecting the views of others will help you turn your fire into real "
             "strength.");
     case 2: // Taurus
-        return QStringLiteral(
+        //: Negative traits of Taurus (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are very stubborn and inflexible. Once you have made up your mind, it is "
             "very hard for anyone to change it, even when change would be good for you. "
             "You can be possessive about the people and things you love, and jealousy may "
@@ -184,7 +214,9 @@ QString negativeTraits(int signNumber) {
             "they are unfamiliar, and your love of comfort may make you lazy or too fond "
             "of indulgence and ease.");
     case 3: // Gemini
-        return QStringLiteral(
+        //: Negative traits of Gemini (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are inconsistent in your performance. Your interest may shift quickly "
             "from one thing to another, and you may leave tasks unfinished when something "
             "more exciting comes along. You can be restless and nervous, and you sometimes "
@@ -193,7 +225,9 @@ QString negativeTraits(int signNumber) {
             "to those who do not know you well. You may also be tempted to bend the truth "
             "a little when it suits you, and you can be too critical of others.");
     case 4: // Cancer
-        return QStringLiteral(
+        //: Negative traits of Cancer (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are unstable and very unreliable. Your moods change like the phases of "
             "the moon, and people may find it hard to know how you will react from one day "
             "to the next. You can be very touchy and may take offence at remarks that were "
@@ -203,7 +237,8 @@ QString negativeTraits(int signNumber) {
             "people you love. Your fear of rejection sometimes makes you manipulative or "
             "self pitying, and you may worry far more than is good for your peace of mind.");
     case 5: // Leo
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "SignTraits",
             "You have a violent temper. When your pride is wounded, you can react with "
             "anger that surprises everyone around you. You love attention and admiration, "
             "and you may feel hurt or neglected when you do not receive them. You can be "
@@ -214,21 +249,27 @@ QString negativeTraits(int signNumber) {
             "Learning humility and accepting that others also deserve the spotlight will "
             "help you become the wise leader you are meant to be.");
     case 6: // Virgo
-        return QStringLiteral(
+        //: Negative traits of Virgo (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "Your need for neatness may make them fussy and finicky. You can be overly "
             "critical of yourself and of others, and you may find fault where none really "
             "exists. You tend to worry a lot about small things, which can make you tense, "
             "anxious and nervous. Your high standards sometimes make it hard for you to "
             "relax and truly enjoy life.");
     case 7: // Libra
-        return QStringLiteral(
+        //: Negative traits of Libra (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You cannot take make decisions for themselves. You weigh each option so "
             "carefully that you may end up not choosing at all, letting good chances slip "
             "away. Your wish to please everyone can make you seem insincere, and you may "
             "avoid necessary conflicts at any cost. You can also be a bit vain and fond of "
             "luxury, and you may lean too much on others for your happiness.");
     case 8: // Scorpio
-        return QStringLiteral(
+        //: Negative traits of Scorpio (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You have a very short temper. When you feel hurt or betrayed, you can become "
             "resentful and even quite vengeful, and you do not easily forgive or forget. "
             "You may be jealous and possessive in your relationships, and you sometimes "
@@ -238,7 +279,9 @@ QString negativeTraits(int signNumber) {
             "when you want to get your way, and your intensity may sometimes overwhelm "
             "gentler people.");
     case 9: // Sagittarius
-        return QStringLiteral(
+        //: Negative traits of Sagittarius (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You may be too outspoken for your own good. Your blunt honesty can hurt "
             "people even when you mean well. You may be restless and careless, promising "
             "more than you can deliver and dropping commitments when something more "
@@ -246,7 +289,9 @@ QString negativeTraits(int signNumber) {
             "love of freedom may make you seem unreliable. A touch more tact would help "
             "you a lot.");
     case 10: // Capricorn
-        return QStringLiteral(
+        //: Negative traits of Capricorn (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You are very rigid in nature and not susceptible to changes. You may cling to "
             "old habits and methods even when they no longer work well. You can be "
             "pessimistic and tend to expect the worst, which may make you gloomy or quite "
@@ -256,7 +301,9 @@ QString negativeTraits(int signNumber) {
             "can also be too demanding of yourself and of those around you, and you may "
             "judge others too harshly.");
     case 11: // Aquarius
-        return QStringLiteral(
+        //: Negative traits of Aquarius (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You do not make friends very easily inspite of your extrovert nature. You may "
             "keep people at a distance and rarely show your deepest feelings, which can "
             "make you seem cool or detached. You can be stubborn about your opinions and "
@@ -267,7 +314,9 @@ QString negativeTraits(int signNumber) {
             "eccentric, and your need to be different may puzzle others. Letting people "
             "come closer to your heart will enrich your life greatly.");
     case 12: // Pisces
-        return QStringLiteral(
+        //: Negative traits of Pisces (one paragraph)
+        return QCoreApplication::translate(
+            "SignTraits",
             "You want people to sympathize with your personal problems. You can be "
             "oversensitive and easily hurt, and you might escape into daydreams when "
             "reality becomes difficult. You sometimes find it hard to say no, which can "
@@ -280,7 +329,9 @@ QString negativeTraits(int signNumber) {
 }
 
 QString leoPositivePassageOne() {
-    return QStringLiteral(
+    //: Positive traits of Leo, first passage; the second passage follows it directly
+    return QCoreApplication::translate(
+        "SignTraits",
         "You are leaders and have a magnetic personality.You are assertive and "
         "confident, and you take charge naturally whenever a group needs direction. "
         "You are generous and warm hearted, and you enjoy sharing your success with "
@@ -295,16 +346,20 @@ QString leoPositivePassageOne() {
 }
 
 QString leoPositivePassageTwo() {
-    return QStringLiteral(
-        "You have a proud and dignified presence that earns respect wherever you go. "
-        "You are playful, affectionate and romantic at heart, and your big heart and "
-        "cheerful spirits make life more joyful for everyone around you.");
+    //: Positive traits of Leo, second passage, continuing the first
+    return QCoreApplication::translate(
+        "SignTraits", "You have a proud and dignified presence that earns respect wherever you go. "
+                      "You are playful, affectionate and romantic at heart, and your big heart and "
+                      "cheerful spirits make life more joyful for everyone around you.");
 }
 
 QString cuspDescription(int monthIndex) {
     switch (monthIndex) {
     case 0: // January: Capricorn / Aquarius
-        return QStringLiteral(
+        //: Portrait of someone born in January on the cusp of Capricorn and Aquarius (one
+        //: paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "You will be responsible and traditional in your thoughts and ideas. At the "
             "same time, the inventive spirit of Aquarius will give you an original and "
             "independent mind. You will respect the wisdom of the past while dreaming "
@@ -317,7 +372,9 @@ QString cuspDescription(int monthIndex) {
             "friends will admire your ability to combine common sense with bright new "
             "ideas.");
     case 1: // February: Aquarius / Pisces
-        return QStringLiteral(
+        //: Portrait of someone born in February on the cusp of Aquarius and Pisces (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "You will have your own set of ideals and values. You will combine the "
             "original mind of Aquarius with the gentle imagination of Pisces. You will be "
             "kind, tolerant and deeply caring about humanity, and you might feel called to "
@@ -325,7 +382,9 @@ QString cuspDescription(int monthIndex) {
             "intuition. At times you may seem dreamy or detached, but your compassion and "
             "vision will make you a quiet, wise and inspiring friend.");
     case 2: // March: Pisces / Aries
-        return QStringLiteral(
+        //: Portrait of someone born in March on the cusp of Pisces and Aries (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "You will be very complex to understand. You will be quiet and dreamy like "
             "Pisces one moment, then bold and daring like Aries the next. You will combine "
             "deep sensitivity with a strong will to act, and this mix makes you both a "
@@ -333,7 +392,9 @@ QString cuspDescription(int monthIndex) {
             "to fight for what you believe in. Learning to balance your dreams with your "
             "drive will help you turn your many ideas into real and lasting success.");
     case 3: // April: Aries / Taurus
-        return QStringLiteral(
+        //: Portrait of someone born in April on the cusp of Aries and Taurus (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "The bold and loud Aries will have a quiet and practical side that comes from "
             "Taurus. You will have the energy and courage of Aries combined with the "
             "patience and determination of Taurus. You will be a natural leader who can "
@@ -343,7 +404,9 @@ QString cuspDescription(int monthIndex) {
             "stubborn or forceful, but your loyalty and generosity will win you many "
             "friends. You will be a powerful and dependable force in the lives of others.");
     case 4: // May: Taurus / Gemini (ends with one blank)
-        return QStringLiteral(
+        //: Portrait of someone born in May on the cusp of Taurus and Gemini (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "The silent and stubborn Taurus will be more intellectual and talkative with "
             "the influence of Gemini. You will combine the practical good sense of Taurus "
             "with the curiosity and wit of Gemini. You will be a good communicator, able "
@@ -353,7 +416,9 @@ QString cuspDescription(int monthIndex) {
             "beauty as well as lively conversation. At times you may be restless or "
             "stubborn, but your charm and energy will attract friends. ");
     case 5: // June: Gemini / Cancer
-        return QStringLiteral(
+        //: Portrait of someone born in June on the cusp of Gemini and Cancer (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "This cusp is a great combination of logic and emotions. You will have the "
             "quick mind of Gemini and the warm heart of Cancer. You will be sociable and "
             "curious, yet deeply caring towards your family and friends. You will be able "
@@ -362,7 +427,9 @@ QString cuspDescription(int monthIndex) {
             "quickly, and you may swing between restlessness and a need for safety. Your "
             "sensitivity and wit will make you a delightful companion loved by many people.");
     case 6: // July: Cancer / Leo
-        return QStringLiteral(
+        //: Portrait of someone born in July on the cusp of Cancer and Leo (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "This cusp has the combined energies of the moody and sensitive Cancer and the "
             "proud and confident Leo. You will be warm, caring and affectionate, yet also "
             "outgoing and full of life. You will love your family deeply and enjoy "
@@ -372,7 +439,9 @@ QString cuspDescription(int monthIndex) {
             "and you will make a generous and faithful friend. Balancing your need for "
             "security with your love of the spotlight will bring you great happiness.");
     case 7: // August: Leo / Virgo
-        return QStringLiteral(
+        //: Portrait of someone born in August on the cusp of Leo and Virgo (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "You will shift from being an arrogant, romantic and outgoing Leo to a more "
             "modest, practical and careful Virgo. You will combine the warmth and "
             "creativity of Leo with the precision and diligence of Virgo. You will be a "
@@ -384,7 +453,9 @@ QString cuspDescription(int monthIndex) {
             "respect. You will be a loyal friend and a reliable partner, and your talents "
             "will help you achieve lasting success in life.");
     case 8: // September: Virgo / Libra (ends with one blank)
-        return QStringLiteral(
+        //: Portrait of someone born in September on the cusp of Virgo and Libra (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "You will be proud of your achievements and your practical, efficient way of "
             "working. The influence of Libra will add grace, charm and a love of beauty to "
             "your careful Virgo nature. You will be intelligent and refined, with good "
@@ -394,7 +465,9 @@ QString cuspDescription(int monthIndex) {
             "overly critical, but your kindness and good judgement will make you a trusted "
             "friend and partner. ");
     case 9: // October: Libra / Scorpio
-        return QStringLiteral(
+        //: Portrait of someone born in October on the cusp of Libra and Scorpio (one paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "You will be loving and adorable with your elegant charm and the intense "
             "passion of Scorpio. You will combine the diplomacy of Libra with the depth "
             "and determination of Scorpio. You will be attractive and magnetic, and people "
@@ -403,7 +476,10 @@ QString cuspDescription(int monthIndex) {
             "might sometimes be a bit jealous. Your charm, insight and inner strength will "
             "help you achieve your goals in life.");
     case 10: // November: Scorpio / Sagittarius
-        return QStringLiteral(
+        //: Portrait of someone born in November on the cusp of Scorpio and Sagittarius (one
+        //: paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "You will be very resourceful and capable of being a pioneer in any field you "
             "choose. You will combine the intensity of Scorpio with the optimism and "
             "adventurous spirit of Sagittarius. You will be honest, direct and passionate "
@@ -413,7 +489,10 @@ QString cuspDescription(int monthIndex) {
             "and enthusiasm will win you many loyal friends and help you make a real "
             "difference in the world.");
     case 11: // December: Sagittarius / Capricorn
-        return QStringLiteral(
+        //: Portrait of someone born in December on the cusp of Sagittarius and Capricorn (one
+        //: paragraph)
+        return QCoreApplication::translate(
+            "CuspTexts",
             "You will have a combination of the intellectual and adventurousness nature of "
             "Sagittarius with the practical ambition of Capricorn. You will be optimistic "
             "yet realistic, and you will know how to turn your big dreams into concrete "
@@ -427,70 +506,86 @@ QString cuspDescription(int monthIndex) {
 }
 
 QString forumBanner() {
-    return QStringLiteral("Our friendly forum is a great place to discuss astrology and esoteric "
-                          "subjects. Visit us at ") +
-           forumDisplayAddress() + QStringLiteral("!");
+    //: %1 is the forum's address, e.g. forum.solvanta.example
+    return QCoreApplication::translate("PromoTexts",
+                                       "Our friendly forum is a great place to discuss astrology "
+                                       "and esoteric subjects. Visit us at %1!")
+        .arg(forumDisplayAddress());
 }
 
 QString fullBrandOffer() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PromoTexts",
         "Home Business Opportunity. Start your own Internet business and make money "
         "online. Get a copy of this software fully branded with your name for your own "
         "website.");
 }
 
 QString coBrandOffer() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PromoTexts",
         "Co-brand this software for your site. Add your own name & logo to this "
         "program and give it away free to all your visitors, so that they keep coming "
         "back to your website again and again.");
 }
 
 QString aboutDescription() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PromoTexts",
         "Solvanta finds out if you are born in the cusp of two sun signs. If you are "
         "not, it tells you which sun sign your birth date belongs to. It also "
         "describes the positive and negative traits of each of the twelve sun signs.");
 }
 
 QString aboutPromotion() {
-    return QStringLiteral(
-        "Home Business Opportunity. Start your own Internet business and make money "
-        "online. Brand this software with your name for your site.");
+    return QCoreApplication::translate(
+        "PromoTexts", "Home Business Opportunity. Start your own Internet business and make money "
+                      "online. Brand this software with your name for your site.");
 }
 
 QString supportText(int k) {
+    QString text;
     switch (k) {
     case 0:
-        return QStringLiteral(
-                   "Quillory, such as this can be created and maintained only with your support. "
-                   "It lives thanks to friends like you. The best support you can give is to "
-                   "visit our forum at ") +
-               forumDisplayAddress() + QStringLiteral(" regularly and join its discussions.");
+        //: %1 is the forum's address; Quillory is the maker's name
+        text = QCoreApplication::translate(
+            "PromoTexts",
+            "Quillory, such as this can be created and maintained only with your support. "
+            "It lives thanks to friends like you. The best support you can give is to "
+            "visit our forum at %1 regularly and join its discussions.");
+        break;
     case 1:
-        return QStringLiteral("Please visit ") + forumDisplayAddress() +
-               QStringLiteral(
-                   " regularly and take part in its lively discussions on astrology and related "
-                   "esoteric subjects. Without your regular visits and participation this "
-                   "software cannot be maintained.");
+        //: %1 is the forum's address
+        text = QCoreApplication::translate(
+            "PromoTexts",
+            "Please visit %1 regularly and take part in its lively discussions on astrology "
+            "and related esoteric subjects. Without your regular visits and participation this "
+            "software cannot be maintained.");
+        break;
     case 2:
-        return forumDisplayAddress() +
-               QStringLiteral(
-                   " is a FREE online discussion forum on astrology, tarot, numerology and many "
-                   "other esoteric subjects. Please visit it regularly and say hi.");
+        //: %1 is the forum's address
+        text = QCoreApplication::translate(
+            "PromoTexts",
+            "%1 is a FREE online discussion forum on astrology, tarot, numerology and many "
+            "other esoteric subjects. Please visit it regularly and say hi.");
+        break;
     case 3:
-        return forumDisplayAddress() +
-               QStringLiteral(
-                   " needs your help. This friendly forum lives on the visits and posts of its "
-                   "members. Please visit it regularly, share your views and take part in its "
-                   "discussions on astrology.");
+        //: %1 is the forum's address
+        text = QCoreApplication::translate(
+            "PromoTexts",
+            "%1 needs your help. This friendly forum lives on the visits and posts of its "
+            "members. Please visit it regularly, share your views and take part in its "
+            "discussions on astrology.");
+        break;
     default:
         return QString();
     }
+    return text.arg(forumDisplayAddress());
 }
 
 QString softwarePromotion() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PromoTexts",
         "If you have enjoyed this software you will surely be interested in the other "
         "Quillory programs. Our astrology software prepares birth charts, "
         "compatibility reports and daily horoscopes in plain language. Our psychic "
@@ -502,12 +597,20 @@ QString softwarePromotion() {
         "and made for everyone.");
 }
 
-const QStringList& monthNames() {
-    static const QStringList names{
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+QStringList monthNames() {
+    // English (and the C locale) keeps the program's own list; any other language
+    // takes the stand-alone month names of the default locale the translations set.
+    const QLocale locale;
+    QStringList names;
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English) {
+        names = {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                 QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+                 QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+                 QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+        return names;
+    }
+    for (int month = 1; month <= 12; ++month)
+        names << locale.standaloneMonthName(month, QLocale::LongFormat);
     return names;
 }
 

@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // The program's built-in prose: sign traits, cusp portraits and the promotional
-// texts of the windows. Every text is one paragraph without line breaks.
+// texts of the windows. Every text is one paragraph without line breaks, in the
+// language of the installed translators (English when none is installed).
 // Texts that mention the forum take its address from the build configuration
 // (forumDisplayAddress()); their lengths are fixed for the default address.
 namespace Texts {
@@ -31,7 +32,8 @@ QString aboutPromotion();    // 132 characters
 QString supportText(int k);  // k = 0..3: 227, 211, 160, 196 characters
 QString softwarePromotion(); // 615 characters
 
-// "January" .. "December", as the month lists show them.
-const QStringList& monthNames();
+// "January" .. "December", as the month lists show them; in another language than
+// English, the default locale's stand-alone month names.
+QStringList monthNames();
 
 } // namespace Texts

@@ -3,6 +3,8 @@
 #include "platform.h"
 #include "weblinks.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString kKey = QStringLiteral("lastReminderDate");
 constexpr qint64 kQuietDays = 14;
@@ -25,8 +27,10 @@ void UpdateReminder(Platform& platform) {
         return;
 
     const Platform::Answer answer = platform.showMessage(
-        QStringLiteral("There maybe an update to this software available\rDo you want to check "
-                       "for an update?"),
+        //: The line break (a carriage return) parts the two sentences; keep it.
+        QCoreApplication::translate("UpdateReminder",
+                                    "There maybe an update to this software available\rDo you "
+                                    "want to check for an update?"),
         kApplicationTitle, Platform::Icon::Information, Platform::Buttons::YesNo, nullptr);
     platform.writeSetting(kKey, todayText);
     if (answer == Platform::Answer::Yes)

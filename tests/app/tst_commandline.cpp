@@ -258,6 +258,51 @@ private slots:
 
     // The built program, without any display: what it prints, how it ends, and
     // that it leaves the settings alone.
+    // The command line in the environment's language: help, errors and --sun-sign
+    // translated (Qt's own parts of the help too), --sun-changes as it is for scripts;
+    // a C locale is English whatever LANGUAGE says.
+    void speaksTheLanguage_data() {
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("said"); // all on standard output, or error when failed
+        QTest::newRow("help in German")
+            << "LANG=de_DE.UTF-8" << "--help" << 0
+            << QStringList{"Aufruf: solvanta [Optionen]\n", "Ohne Optionen gestartet",
+                           "--sun-changes <Jahr>", "englischen Namen"};
+        QTest::newRow("French by LANGUAGE")
+            << "LANG=en_US.UTF-8 LANGUAGE=fr" << "--nonsense" << 2
+            << QStringList{"solvanta\u00A0: Option inconnue \"nonsense\". (voir \"solvanta "
+                           "--help\")\n"};
+        QTest::newRow("Spanish by LC_ALL over LANG=C")
+            << "LANG=C LC_ALL=es_ES.UTF-8" << "" << 1
+            << QStringList{"solvanta: se necesita un escritorio gráfico"};
+        QTest::newRow("C locale over LANGUAGE")
+            << "LANG=C.UTF-8 LANGUAGE=de" << "--nonsense" << 2
+            << QStringList{"solvanta: Unknown option \"nonsense\". (try 'solvanta --help')\n"};
+        QTest::newRow("sun changes the same in Portuguese")
+            << "LANG=pt_BR.UTF-8" << "--sun-changes 2050 --time-zone UTC" << 0
+            << QStringList{"Aquarius\t2050-01-19T21:33:58+00:00\nPisces\t"};
+        QTest::newRow("sun sign in German")
+            << "LANG=de_DE.UTF-8" << "--sun-sign 1990-07-21 --time-zone Berlin" << 0
+            << QStringList{"Krebs", "21. Juli 1990", "1 Tag"};
+    }
+    void speaksTheLanguage() {
+        QFETCH(QString, environment);
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QFETCH(QStringList, said);
+        QProcessEnvironment language;
+        for (const QString& setting : environment.split(' '))
+            language.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        const Run run = runProgram(arguments.split(' ', Qt::SkipEmptyParts), "UTC", "", "",
+                                   language);
+        QCOMPARE(run.status, status);
+        const QString text = status == 0 ? run.out : run.err;
+        for (const QString& part : said)
+            QVERIFY2(text.contains(part), qPrintable(text));
+    }
+
     void programWithoutADisplay_data() {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
@@ -348,7 +393,7 @@ private slots:
 
 private:
     Run runProgram(const QStringList& arguments, const QString& zone, const QString& redirect,
-                   const QString& fifo) {
+                   const QString& fifo, const QProcessEnvironment& language = {}) {
         QProcess program;
         QProcessEnvironment env;
         env.insert(QStringLiteral("HOME"), m_home.path());
@@ -357,6 +402,7 @@ private:
         env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
         env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
         env.insert(QStringLiteral("TZ"), zone);
+        env.insert(language);
         program.setProcessEnvironment(env);
         const QString bind = "f=$(mktemp -u) && mkfifo $f && mount --bind $f /usr/share/zoneinfo/" +
                              fifo + " && rm $f && ";

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 #include <cstdlib>
 
@@ -22,7 +23,15 @@ Astro::SignChange change(int sign, const QDateTime& at) {
 class TestAstroTexts : public QObject {
     Q_OBJECT
 
+    // Loads the layer's translations of a language, as the program does, and makes its
+    // locale the default.
+    bool useLanguage(const QString& language);
+    QTranslator m_translator;
+
 private slots:
+    void cleanup();
+    void languages_data();
+    void languages();
     void commandLineLine_data();
     void commandLineLine();
     void yearListing();
@@ -42,6 +51,117 @@ private slots:
     void cuspSentences();
     void calendarCuspIsTheVerdictsCusp();
 };
+
+bool TestAstroTexts::useLanguage(const QString& language) {
+    QCoreApplication::removeTranslator(&m_translator);
+    if (!m_translator.load(QStringLiteral(":/i18n/astro_") + language) ||
+        !QCoreApplication::installTranslator(&m_translator))
+        return false;
+    QLocale::setDefault(QLocale(language));
+    return true;
+}
+
+// Back to English as the texts give it with no translation installed: the rows after
+// these read English plural forms ("1 day") without one, as the command line may.
+void TestAstroTexts::cleanup() {
+    QCoreApplication::removeTranslator(&m_translator);
+    QLocale::setDefault(QLocale::c());
+}
+
+// Each language's durations (1, 2 and 5 days; 1 and 2 minutes, joined by "|"), a day's
+// reading on 20 March 2024, a time's reading and a cusp sentence, whole.
+void TestAstroTexts::languages_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("durations");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("cusp");
+    const auto row = [](const char* language, const char* durations, const char* day,
+                        const char* time, const char* cusp) {
+        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(durations)
+                                << QString::fromUtf8(day) << QString::fromUtf8(time)
+                                << QString::fromUtf8(cusp);
+    };
+    row("de", "1 Tag|2 Tage|5 Tage|1 Minute|2 Minuten",
+        "Am 20. März 2024 trat die Sonne um 03:06 (UTC+00:00) ins Zeichen Widder ein: Bei einer "
+        "Geburt davor stand sie im Zeichen Fische, danach im Zeichen Widder.",
+        "Am 20. März 1966 um 06:31 (UTC+00:00) stand die Sonne auf 29°12′ Fische, 19 Stunden und "
+        "22 Minuten vor dem Eintritt ins Zeichen Widder.",
+        "Nach der Kalenderregel liegt der 21. September am Übergang von Jungfrau zu Waage. Die "
+        "Sonne selbst trat am 23. September 2010 um 06:39 (UTC+03:30) ins Zeichen Waage ein: am "
+        "21. September um 23:30 (UTC+04:30) stand sie im Zeichen Jungfrau, 1 Tag, 8 Stunden und 9 "
+        "Minuten vor dem Zeichenwechsel; die Uhren zeigten diese Zeit dann ein zweites Mal, und "
+        "um 23:30 (UTC+03:30) stand sie im Zeichen Jungfrau, 1 Tag, 7 Stunden und 9 Minuten vor "
+        "dem Zeichenwechsel.");
+    row("fr", "1 jour|2 jours|5 jours|1 minute|2 minutes",
+        "Le 20 mars 2024, le Soleil est entré en Bélier à 03:06 (UTC+00:00)\u00A0: pour une "
+        "naissance avant cet instant, il était en Poissons\u00A0; après, en Bélier.",
+        "Le 20 mars 1966 à 06:31 (UTC+00:00), le Soleil était à 29°12′ Poissons, 19 heures et 22 "
+        "minutes avant son entrée en Bélier.",
+        "Selon la règle du calendrier, le 21 septembre est sur la cuspide Vierge-Balance. Le "
+        "Soleil lui-même est entré en Balance le 23 septembre 2010 à 06:39 (UTC+03:30)\u00A0: le "
+        "21 septembre à 23:30 (UTC+04:30), il était en Vierge, 1 jour, 8 heures et 9 minutes "
+        "avant le changement de signe\u00A0; quand les horloges ont affiché cette heure une "
+        "seconde fois, à 23:30 (UTC+03:30), il était en Vierge, 1 jour, 7 heures et 9 minutes "
+        "avant le changement de signe.");
+    row("es", "1 día|2 días|5 días|1 minuto|2 minutos",
+        "El 20 de marzo de 2024, el Sol entró en Aries a las 03:06 (UTC+00:00): si naciste antes, "
+        "el Sol estaba en Piscis; si naciste después, en Aries.",
+        "El 20 de marzo de 1966 a las 06:31 (UTC+00:00), el Sol estaba en 29°12′ de Piscis, 19 "
+        "horas y 22 minutos antes de entrar en Aries.",
+        "Según la regla del calendario, el 21 de septiembre está en la cúspide de Virgo y Libra. "
+        "El Sol entró realmente en Libra el 23 de septiembre de 2010 a las 06:39 (UTC+03:30): el "
+        "21 de septiembre a las 23:30 (UTC+04:30) estaba en Virgo, 1 día, 8 horas y 9 minutos "
+        "antes del cambio de signo; cuando los relojes volvieron a marcar esa hora, a las 23:30 "
+        "(UTC+03:30) estaba en Virgo, 1 día, 7 horas y 9 minutos antes del cambio de signo.");
+    row("pt_BR", "1 dia|2 dias|5 dias|1 minuto|2 minutos",
+        "Em 20 de março de 2024, o Sol entrou em Áries às 03:06 (UTC+00:00): para quem nasceu "
+        "antes, o Sol estava em Peixes; depois, em Áries.",
+        "Em 20 de março de 1966, às 06:31 (UTC+00:00), o Sol estava em 29°12′ de Peixes, 19 horas "
+        "e 22 minutos antes de entrar em Áries.",
+        "Pela regra do calendário, o dia 21 de setembro está na cúspide de Virgem e Libra. Na "
+        "verdade, o Sol entrou em Libra em 23 de setembro de 2010 às 06:39 (UTC+03:30): no dia 21 "
+        "de setembro, às 23:30 (UTC+04:30), estava em Virgem, 1 dia, 8 horas e 9 minutos antes "
+        "da mudança de signo; quando os relógios marcaram esse horário de novo, às 23:30 "
+        "(UTC+03:30) estava em Virgem, 1 dia, 7 horas e 9 minutos antes da mudança de signo.");
+}
+
+void TestAstroTexts::languages() {
+    QFETCH(QString, language);
+    QFETCH(QString, durations);
+    QFETCH(QString, day);
+    QFETCH(QString, time);
+    QFETCH(QString, cusp);
+    Astro::DayReading changed;
+    changed.date = QDate(2024, 3, 20);
+    changed.changed = true;
+    changed.signLeft = 12;
+    changed.signEntered = 1;
+    changed.change = change(1, utc(2024, 3, 20, 3, 6, 24));
+    // The locale alone, with no translation, leaves a text English, its date too.
+    QLocale::setDefault(QLocale(language));
+    QVERIFY(Astro::dayText(changed, QTimeZone("Europe/London")).startsWith("On 20 March 2024 "));
+
+    QVERIFY(useLanguage(language));
+    const qint64 minute = 60000;
+    QStringList shown;
+    for (const qint64 msecs : {1440 * minute, 2880 * minute, 7200 * minute, minute, 2 * minute})
+        shown << Astro::durationText(msecs);
+    QCOMPARE(shown.join(QLatin1Char('|')), durations);
+    QCOMPARE(Astro::dayText(changed, QTimeZone("Europe/London")), day);
+
+    Astro::TimeReading reading;
+    reading.sign = 12;
+    reading.arcMinutesInSign = 1752;
+    reading.boundary = change(1, utc(1966, 3, 21, 1, 53, 5));
+    reading.msecsToBoundary = (19 * 60 + 22) * minute;
+    QCOMPARE(Astro::timeText(QDate(1966, 3, 20), QTime(6, 31), QTimeZone("UTC"), {reading}), time);
+    QCOMPARE(Astro::cuspSentence(QDate(2010, 9, 21), QTime(23, 30), QTimeZone("Asia/Tehran")), cusp);
+
+    // The listing scripts read stays English in every language.
+    QCOMPARE(Astro::commandLineLine(change(1, utc(1966, 3, 21, 1, 53, 5)), QTimeZone("UTC")),
+             QStringLiteral("Aries\t1966-03-21T01:53:05+00:00"));
+}
 
 void TestAstroTexts::commandLineLine_data() {
     QTest::addColumn<QByteArray>("zoneId");
@@ -289,7 +409,9 @@ void TestAstroTexts::timeTexts_data() {
         "or 12:00 UTC+14:00 on 31 December 2011?");
     row("twice", "Europe/London", utc(2024, 10, 27, 1, 30, 0),
         "01:30 on 27 October 2024 happened twice in Europe/London, as the clocks went back at "
-        "the end of summer time: at 01:30 (UTC+01:00) the Sun was at 4\u00B0");
+        "the end of summer time: at 01:30 (UTC+01:00) the Sun was at 4\u00B004\u2032 Scorpio, 4 "
+        "days, 2 hours and 15 minutes after it entered Scorpio; at 01:30 (UTC+00:00) it was at "
+        "4\u00B007\u2032 Scorpio, 4 days, 3 hours and 15 minutes after it entered Scorpio.");
 }
 
 void TestAstroTexts::timeTexts() {

@@ -78,6 +78,15 @@ private slots:
         row("city and region", "Springfield, Illinois", Kind::Exact, {"America/Chicago"},
             "Springfield, Illinois, United States");
         row("city and country", "frankfurt, germany", Kind::Exact, {"Europe/Berlin"});
+        // Countries by their own languages' names, as a German or Brazilian user types them.
+        row("country in its language", "Deutschland", Kind::Several,
+            {"Europe/Berlin", "Europe/Busingen", "!Europe/Vienna"});
+        row("country in its language, accents", "Espa\u00F1a", Kind::Several,
+            {"Europe/Madrid", "Atlantic/Canary"});
+        row("country in its language, several zones", "brasil", Kind::Several,
+            {"America/Sao_Paulo", "America/Manaus"});
+        row("city and country in its language", "Frankfurt, Deutschland", Kind::Exact,
+            {"Europe/Berlin"});
         row("city and country code", "Springfield,US", Kind::Several, {"America/Chicago"});
         row("a zone's city stays", "London", Kind::Exact, {"Europe/London"},
             "London, Westminster, United Kingdom");

@@ -214,6 +214,7 @@ class Desktop:
                 "QT_QPA_PLATFORM": "xcb",
                 "LANG": "C.UTF-8",
                 "LC_ALL": "C.UTF-8",
+                "LANGUAGE": "",
                 "TZ": os.environ.get("TZ", "UTC"),
             }
         )

@@ -8,6 +8,7 @@
 #include "resultwindow.h"
 #include "search.h"
 #include "sunchangeswindow.h"
+#include "translations.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -272,6 +273,7 @@ private slots:
         if (qEnvironmentVariable("GTK_THEME").endsWith(QLatin1String(":dark")))
             QVERIFY(QApplication::palette().color(QPalette::Window).lightness() < 128);
         Look::installApplicationLook();
+        Translations::install(); // the language the environment asks for
     }
 
     void everyWindow_data() {

@@ -25,4 +25,20 @@ if [ $rc -ne 0 ] || grep -qE '^[EW]: ' <<<"$out"; then
 else
   echo "ok: appstreamcli validate solvanta.metainfo.xml"
 fi
+# Every language the program speaks names and describes it in the desktop's menus and
+# software centres too.
+for language in de fr es pt_BR; do
+  for key in GenericName Comment Keywords; do
+    english=$(grep -m1 "^$key=" "$dir/solvanta.desktop" | cut -d= -f2-)
+    translated=$(grep -m1 "^$key\[$language\]=" "$dir/solvanta.desktop" | cut -d= -f2-)
+    if [ -z "$translated" ] || [ "$translated" = "$english" ]; then
+      echo "FAIL: solvanta.desktop has no $key[$language] of its own"
+      status=1
+    fi
+  done
+  for element in summary p caption; do
+    grep -q "<$element xml:lang=\"$language\">" "$dir/solvanta.metainfo.xml" ||
+      { echo "FAIL: solvanta.metainfo.xml has no <$element xml:lang=\"$language\">"; status=1; }
+  done
+done
 exit $status

@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 #include "search.h"
 #include "texts.h"
+#include "uselanguage.h"
 
 #include <QTest>
 
@@ -57,6 +58,8 @@ private slots:
     void refusedInputCreatesNoResult();
     void verdictComesAfterPanelsInACuspAndBeforeThemOtherwise();
     void everyCuspNamesItsTwoSigns();
+    void searchesSpeakTheLanguage_data();
+    void searchesSpeakTheLanguage();
 };
 
 void TestSearch::cuspRun() {
@@ -184,6 +187,87 @@ void TestSearch::everyCuspNamesItsTwoSigns() {
             second + QStringLiteral("\r\n\r\n")));
         QCOMPARE(host.model->cuspDescription(), Texts::cuspDescription(month - 1));
     }
+}
+
+// In each language, a cusp run (20 January), a run outside the cusp days (10 January)
+// and a missing first name: the verdicts, the second panel's caption, Capricorn's name,
+// element, lucky numbers, lucky day, compatible signs and birthstone, and the message.
+// English, with no translation loaded, is pinned by the rows above.
+void TestSearch::searchesSpeakTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("de") << "de"
+                        << QStringList{"Ja! Sie wurden am Übergang von Steinbock zu Wassermann "
+                                       "geboren.\r\n\r\nSie haben die Eigenschaften beider "
+                                       "Sternzeichen.",
+                                       "Nein! Sie wurden nicht am Übergang zwischen zwei "
+                                       "Sternzeichen geboren.",
+                                       "Eigenschaften des Sternzeichens Wassermann",
+                                       "Steinbock",
+                                       "Erde",
+                                       "8 und 2",
+                                       "Samstag",
+                                       "Stier und Jungfrau",
+                                       "Granat",
+                                       "Bitte geben Sie Ihren Vornamen ein."};
+    QTest::newRow("fr") << "fr"
+                        << QStringList{"Oui\u00a0! Vous êtes né sur la cuspide Capricorne-Verseau."
+                                       "\r\n\r\nVous avez les caractéristiques des deux signes.",
+                                       "Non\u00a0! Vous n'êtes pas né sur une cuspide.",
+                                       "Caractéristiques du signe Verseau",
+                                       "Capricorne",
+                                       "Terre",
+                                       "8 et 2",
+                                       "samedi",
+                                       "Taureau et Vierge",
+                                       "Grenat",
+                                       "Veuillez saisir votre prénom."};
+    QTest::newRow("es") << "es"
+                        << QStringList{"¡Sí! Naciste en la cúspide de Capricornio y Acuario.\r\n"
+                                       "\r\nTienes las características de ambos signos.",
+                                       "¡No! No naciste en una cúspide.",
+                                       "Características de Acuario",
+                                       "Capricornio",
+                                       "Tierra",
+                                       "8 y 2",
+                                       "sábado",
+                                       "Tauro y Virgo",
+                                       "Granate",
+                                       "Introduce tu nombre."};
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << QStringList{"Sim! Você nasceu na cúspide de Capricórnio e Aquário."
+                                          "\r\n\r\nVocê tem as características dos dois signos.",
+                                          "Não! Você não nasceu em uma cúspide.",
+                                          "Características de Aquário",
+                                          "Capricórnio",
+                                          "Terra",
+                                          "8 e 2",
+                                          "sábado",
+                                          "Touro e Virgem",
+                                          "Granada",
+                                          "Digite o seu nome."};
+}
+
+void TestSearch::searchesSpeakTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, texts);
+    const UseLanguage use(language);
+    FakePlatform platform;
+    RecordingHost host;
+    RunCuspSearch(birth(20, 1), host, platform);
+    const QString caption = host.model->frameCaption(ProfileSlot::Second);
+    RunCuspSearch(birth(10, 1), host, platform);
+    BirthInput nameless = birth(1, 1);
+    nameless.firstName.clear();
+    RunCuspSearch(nameless, host, platform);
+
+    const ProfilePanel& panel = host.model->panel(ProfileSlot::First);
+    QStringList seen = platform.messageTexts();
+    seen.insert(2, caption);
+    for (F field :
+         {F::SignName, F::Element, F::LuckyNumbers, F::LuckyDay, F::Compatibility, F::Birthstone})
+        seen.insert(seen.size() - 1, panel.text(field));
+    QCOMPARE(seen, texts);
 }
 
 QTEST_MAIN(TestSearch)

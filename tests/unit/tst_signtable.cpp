@@ -1,6 +1,7 @@
 #include "resultmodel.h"
 #include "signs.h"
 #include "texts.h"
+#include "uselanguage.h"
 
 #include <QImageReader>
 #include <QRegularExpression>
@@ -25,6 +26,8 @@ private slots:
     void showSignProfileWritesNineValuesInOrder();
     void showSignProfileTouchesOnlyItsSlot();
     void refillingASlotReplacesEverything();
+    void proseIsTranslated_data();
+    void proseIsTranslated();
 };
 
 void TestSignTable::shortFields_data() {
@@ -316,6 +319,60 @@ void TestSignTable::refillingASlotReplacesEverything() {
                           cancer.compatibility, cancer.birthstone, cancer.positiveTraits,
                           cancer.negativeTraits}));
     QCOMPARE(panel.pictureIndex(), 4);
+}
+
+namespace {
+
+// The program's prose as the current translators give it: 12 positive and 12 negative
+// trait texts, 12 cusp portraits, then the ten window texts.
+QStringList allProse() {
+    QStringList texts;
+    for (const SignProfile& p : SignTable())
+        texts << p.positiveTraits << p.negativeTraits;
+    for (int m = 0; m < 12; ++m)
+        texts << Texts::cuspDescription(m);
+    texts << Texts::forumBanner() << Texts::fullBrandOffer() << Texts::coBrandOffer()
+          << Texts::aboutDescription() << Texts::aboutPromotion() << Texts::softwarePromotion();
+    for (int k = 0; k < 4; ++k)
+        texts << Texts::supportText(k);
+    return texts;
+}
+
+} // namespace
+
+void TestSignTable::proseIsTranslated_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("march");
+    QTest::newRow("de") << "de"
+                        << "März";
+    QTest::newRow("fr") << "fr"
+                        << "mars";
+    QTest::newRow("es") << "es"
+                        << "marzo";
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "março";
+}
+
+// Every paragraph has its own translation (none left English, none another sign's or
+// month's), the forum's address stays in the texts that name it, and the month list
+// is the language's.
+void TestSignTable::proseIsTranslated() {
+    QFETCH(QString, language);
+    QFETCH(QString, march);
+    const QStringList english = allProse();
+    QCOMPARE(Texts::monthNames().at(2), QStringLiteral("March"));
+
+    const UseLanguage use(language);
+    const QStringList texts = allProse();
+    QCOMPARE(texts.size(), english.size());
+    for (int i = 0; i < texts.size(); ++i) {
+        QVERIFY2(texts[i] != english[i], qPrintable(QStringLiteral("English left: ") + english[i]));
+        QVERIFY2(!texts[i].contains(QLatin1Char('%')), qPrintable(texts[i]));
+        QCOMPARE(texts[i].contains(Texts::forumDisplayAddress()),
+                 english[i].contains(Texts::forumDisplayAddress()));
+    }
+    QCOMPARE(QSet<QString>(texts.cbegin(), texts.cend()).size(), texts.size());
+    QCOMPARE(Texts::monthNames().at(2), march);
 }
 
 QTEST_GUILESS_MAIN(TestSignTable)

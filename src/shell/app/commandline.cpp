@@ -2,6 +2,7 @@
 
 #include "astrotexts.h"
 #include "solvanta_config.h"
+#include "translations.h"
 #include "zonefinder.h"
 
 #include <QCommandLineParser>
@@ -13,6 +14,9 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,8 +61,12 @@ QString oneLine(const QString& text) {
 }
 
 // Writes all of the text to standard output; false, with errno telling why, when
-// any of it could not be written (a full disk, a closed output).
-bool writeOutput(const QString& text) {
+// any of it could not be written (a full disk, a closed output: `outputOpen` false).
+bool writeOutput(const QString& text, bool outputOpen) {
+    if (!outputOpen) {
+        errno = EBADF;
+        return false;
+    }
     const QByteArray bytes = text.toLocal8Bit();
     errno = 0;
     const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
@@ -80,8 +88,9 @@ CommandLine sunChangesListing(const QString& year, const std::optional<QString>&
     const QTimeZone zone = zoneName ? Astro::findZone(*zoneName).zone : Astro::systemZone();
     const QStringList lines = Astro::commandLineLines(year.trimmed().toInt(), zone);
     if (lines.isEmpty())
-        return refuse(QStringLiteral("the moments of ") + Astro::quotedArgument(year) +
-                      QStringLiteral(" could not be worked out."));
+        return refuse(QCoreApplication::translate("CommandLine",
+                                                  "the moments of %1 could not be worked out.")
+                          .arg(Astro::quotedArgument(year)));
     return {CommandLine::Action::ShowListing, lines.join(QLatin1Char('\n')) + QLatin1Char('\n')};
 }
 
@@ -101,9 +110,10 @@ CommandLine sunSignReading(const QString& moment, const std::optional<QString>& 
     const QTime time =
         timed ? QTime(parts.captured(4).toInt(), parts.captured(5).toInt()) : QTime(0, 0);
     if (!date.isValid() || !time.isValid())
-        return refuse(QStringLiteral("Not a day or a moment: ") + Astro::quotedArgument(moment) +
-                      QStringLiteral(" (give a day such as 1990-07-21, or a day and time such "
-                                     "as 1990-07-21T23:30)."));
+        return refuse(QCoreApplication::translate(
+                          "CommandLine", "Not a day or a moment: %1 (give a day such as "
+                                         "1990-07-21, or a day and time such as 1990-07-21T23:30).")
+                          .arg(Astro::quotedArgument(moment)));
     if (const std::optional<QString> problem =
             Astro::yearArgumentError(QString::number(date.year())))
         return refuse(*problem);
@@ -120,8 +130,9 @@ CommandLine sunSignReading(const QString& moment, const std::optional<QString>& 
         reading = Astro::timeText(date, time, zone, *readings);
     }
     if (reading.isEmpty())
-        return refuse(QStringLiteral("the Sun's sign on ") + Astro::quotedArgument(moment) +
-                      QStringLiteral(" could not be worked out."));
+        return refuse(QCoreApplication::translate("CommandLine",
+                                                  "the Sun's sign on %1 could not be worked out.")
+                          .arg(Astro::quotedArgument(moment)));
     // The window may set the reading over several lines; here it is one.
     return {CommandLine::Action::ShowListing,
             reading.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' ')) +
@@ -133,34 +144,44 @@ CommandLine sunSignReading(const QString& moment, const std::optional<QString>& 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Solvanta tells you whether you were born on the cusp of two sun signs.\n"
-                       "Started without options, it opens its window."));
+        QCoreApplication::translate(
+            "CommandLine", "Solvanta tells you whether you were born on the cusp of two sun signs.\n"
+                           "Started without options, it opens its window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption sunChanges(
         QStringLiteral("sun-changes"),
-        QStringLiteral("Print the moments the Sun entered each sign in <year> (%1 to %2), "
-                       "one per line: the sign, a tab, the moment to the second in ISO 8601 "
-                       "with the zone's UTC offset then (1966-03-21T02:52:53+01:00), or in "
-                       "UTC (1900-01-20T11:32:25Z) where that offset had seconds.")
+        //: <year> is the value name of the option (the text "year" below): translate both alike.
+        QCoreApplication::translate(
+            "CommandLine",
+            "Print the moments the Sun entered each sign in <year> (%1 to %2), one per line: "
+            "the sign, a tab, the moment to the second in ISO 8601 with the zone's UTC offset "
+            "then (1966-03-21T02:52:53+01:00), or in UTC (1900-01-20T11:32:25Z) where that "
+            "offset had seconds. The listing is the same in every language (the signs' English "
+            "names), for scripts to read.")
             .arg(Astro::kFirstYear)
             .arg(Astro::kLastYear),
-        QStringLiteral("year"));
+        //: The value of --sun-changes, shown as <year> in the help.
+        QCoreApplication::translate("CommandLine", "year"));
     const QCommandLineOption sunSign(
         QStringLiteral("sun-sign"),
-        QStringLiteral("Print, in one line, the sign the Sun was in on a day (1990-07-21) or at "
-                       "a moment to the minute (1990-07-21T23:30), as the Sun Sign Changes "
-                       "window reads it: the change within that day or minute, or how far the "
-                       "Sun was from the nearer change."),
-        QStringLiteral("moment"));
+        QCoreApplication::translate(
+            "CommandLine",
+            "Print, in one line, the sign the Sun was in on a day (1990-07-21) or at a moment to "
+            "the minute (1990-07-21T23:30), as the Sun Sign Changes window reads it: the change "
+            "within that day or minute, or how far the Sun was from the nearer change."),
+        //: The value of --sun-sign, shown as <moment> in the help.
+        QCoreApplication::translate("CommandLine", "moment"));
     const QCommandLineOption timeZone(
         QStringLiteral("time-zone"),
-        QStringLiteral("The time zone of --sun-changes and --sun-sign: a place (Dallas, "
-                       "\"Springfield, Illinois\"), a zone's name (Europe/London, new york), a "
-                       "country (Japan), an abbreviation (IST), or an offset from UTC "
-                       "(UTC+05:30). Default: the system's zone."),
-        QStringLiteral("zone"));
+        QCoreApplication::translate(
+            "CommandLine",
+            "The time zone of --sun-changes and --sun-sign: a place (Dallas, \"Springfield, "
+            "Illinois\"), a zone's name (Europe/London, new york), a country (Japan), an "
+            "abbreviation (IST), or an offset from UTC (UTC+05:30). Default: the system's zone."),
+        //: The value of --time-zone, shown as <zone> in the help.
+        QCoreApplication::translate("CommandLine", "zone"));
     parser.addOption(sunChanges);
     parser.addOption(sunSign);
     parser.addOption(timeZone);
@@ -177,15 +198,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     const auto refuse = [](const QString& why) {
         const QString program = QString::fromLatin1(kProgram);
+        //: %1 is the program's name (solvanta), %2 why the command line was refused.
         return CommandLine{CommandLine::Action::Refuse,
-                           program + QStringLiteral(": ") + oneLine(why) +
-                               QStringLiteral(" (try '") + program + QStringLiteral(" --help')")};
+                           QCoreApplication::translate("CommandLine", "%1: %2 (try '%1 --help')")
+                               .arg(program, oneLine(why))};
     };
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return refuse(QStringLiteral("Unknown option ") +
-                          Astro::quotedArgument(parser.unknownOptionNames().constFirst()) +
-                          QLatin1Char('.'));
+            return refuse(QCoreApplication::translate("CommandLine", "Unknown option %1.")
+                              .arg(Astro::quotedArgument(parser.unknownOptionNames().constFirst())));
         return refuse(parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
@@ -194,19 +215,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return {CommandLine::Action::ShowVersion,
                 QStringLiteral("Solvanta %1\n").arg(QStringLiteral(SOLVANTA_VERSION))};
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("unexpected argument ") +
-                      Astro::quotedArgument(parser.positionalArguments().constFirst()) +
-                      QLatin1Char('.'));
+        return refuse(QCoreApplication::translate("CommandLine", "unexpected argument %1.")
+                          .arg(Astro::quotedArgument(parser.positionalArguments().constFirst())));
     // Given twice, which one was meant cannot be told.
     for (const QCommandLineOption& option : {sunChanges, sunSign, timeZone}) {
         if (parser.values(option).size() > 1)
-            return refuse(QStringLiteral("--") + option.names().constFirst() +
-                          QStringLiteral(" is given more than once; give it once."));
+            return refuse(QCoreApplication::translate("CommandLine",
+                                                      "--%1 is given more than once; give it once.")
+                              .arg(option.names().constFirst()));
     }
     if (parser.isSet(timeZone) && !parser.isSet(sunChanges) && !parser.isSet(sunSign))
-        return refuse(QStringLiteral("--time-zone goes with --sun-changes or --sun-sign."));
+        return refuse(QCoreApplication::translate(
+            "CommandLine", "--time-zone goes with --sun-changes or --sun-sign."));
     if (parser.isSet(sunChanges) && parser.isSet(sunSign))
-        return refuse(QStringLiteral("give --sun-changes or --sun-sign, not both."));
+        return refuse(QCoreApplication::translate("CommandLine",
+                                                  "give --sun-changes or --sun-sign, not both."));
     const std::optional<QString> zoneName =
         parser.isSet(timeZone) ? std::optional(parser.value(timeZone)) : std::nullopt;
     if (parser.isSet(sunChanges))
@@ -244,15 +267,52 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
+    // What the command line says, it says in the desktop's language: the translations
+    // need an application, made here only when something is to be said, so that a
+    // plain start (no arguments, a display) goes on to the windows without one.
+    // The application opens descriptors of its own, which must not take the number of
+    // a closed standard stream (its messages would go into them): a closed one is
+    // opened on /dev/null, and a closed output is still reported as closed.
+    bool outputOpen = true;
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            outputOpen = outputOpen && fd != STDOUT_FILENO;
+            const int nowhere = ::open("/dev/null", O_RDWR);
+            if (nowhere >= 0 && nowhere != fd) {
+                ::dup2(nowhere, fd);
+                ::close(nowhere);
+            }
+        }
+    }
+    std::optional<QCoreApplication> speaker;
+    const auto speak = [&speaker] {
+        static char name[] = "solvanta";
+        static char* speakerArgv[] = {name, nullptr};
+        static int speakerArgc = 1;
+        if (!speaker && !QCoreApplication::instance()) {
+            speaker.emplace(speakerArgc, speakerArgv);
+            Translations::install();
+        }
+    };
+    if (arguments.size() > 1)
+        speak();
+
     const CommandLine command = ParseCommandLine(arguments);
     switch (command.action) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
     case CommandLine::Action::ShowListing:
-        if (!writeOutput(command.output)) {
+        if (!writeOutput(command.output, outputOpen)) {
             const int error = errno;
-            std::fprintf(stderr, "%s: the output could not be written (%s).\n", kProgram,
-                         error != 0 ? std::strerror(error) : "write error");
+            const QString why = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                                           : QCoreApplication::translate("CommandLine",
+                                                                         "write error");
+            std::fprintf(stderr, "%s\n",
+                         QCoreApplication::translate("CommandLine",
+                                                     "%1: the output could not be written (%2).")
+                             .arg(QString::fromLatin1(kProgram), why)
+                             .toLocal8Bit()
+                             .constData());
             return 1;
         }
         return 0;
@@ -264,10 +324,14 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     }
 
     if (!DisplayAvailable(arguments, QProcessEnvironment::systemEnvironment())) {
-        std::fprintf(stderr,
-                     "%s: a graphical desktop is needed, and no display was found "
-                     "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
-                     kProgram);
+        speak();
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate(
+                         "CommandLine", "%1: a graphical desktop is needed, and no display was "
+                                        "found (neither DISPLAY nor WAYLAND_DISPLAY is set).")
+                         .arg(QString::fromLatin1(kProgram))
+                         .toLocal8Bit()
+                         .constData());
         return 1;
     }
     return std::nullopt;

@@ -5,6 +5,8 @@
 #include "updatereminder.h"
 #include "windowregistry.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 int CoBrand_Randomize(Platform& platform, InputWindow& window) {
@@ -23,7 +25,8 @@ int CoBrand_Randomize(Platform& platform, InputWindow& window) {
 
 bool StartApplication(Platform& platform, WindowRegistry& windows) {
     if (platform.anotherInstanceRunning()) {
-        platform.notify(QStringLiteral("Application is already running"), nullptr);
+        platform.notify(
+            QCoreApplication::translate("Startup", "Application is already running"), nullptr);
         windows.EndApplication();
         return false;
     }

@@ -47,7 +47,8 @@ AboutBox::AboutBox(QWidget* parent)
     m_ui->Label3->setFont(Look::verdana(8.25, true));
     m_ui->Label3->setText(Texts::aboutPromotion());
 
-    const QString homePage = QStringLiteral("Click here to visit ") + Texts::forumDisplayAddress();
+    const QString homePage = //: %1 is the forum's address, shown as it is.
+        tr("Click here to visit %1").arg(Texts::forumDisplayAddress());
     for (LinkLabel* link : {m_ui->lblHomePage, m_ui->lblCoBrand}) {
         link->setFont(Look::verdana(8.25, true, true));
         link->setWordWrap(false);
@@ -55,6 +56,8 @@ AboutBox::AboutBox(QWidget* parent)
     m_ui->lblHomePage->setText(homePage);
     fitOnOneLine(m_ui->lblHomePage, m_ui->Label1->x(), 6.5);
     m_ui->lblHomePage->setAccessibleName(homePage);
+    // A longer translation of the offer's link grows to the left in the same way.
+    fitOnOneLine(m_ui->lblCoBrand, m_ui->Label1->x(), 6.5);
     m_ui->lblCoBrand->setAccessibleName(m_ui->lblCoBrand->text());
     // Drawn from the icon's larger sizes on a scaled screen.
     m_ui->Picture1->setPixmap(Look::programIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
@@ -67,7 +70,7 @@ AboutBox::AboutBox(QWidget* parent)
     m_ui->Line1->setAutoFillBackground(true);
 
     m_ui->cmdOK->setFont(Look::verdana(8.25, true));
-    m_ui->cmdOK->setAccessibleName(QStringLiteral("OK"));
+    m_ui->cmdOK->setAccessibleName(tr("OK"));
     m_ui->cmdOK->setDefault(true);
     m_ui->cmdOK->setFocus();
 

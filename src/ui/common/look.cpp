@@ -1,5 +1,7 @@
 #include "look.h"
+
 #include "programstyle.h"
+#include <QLabel>
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -85,6 +87,24 @@ QPalette palette(Scheme scheme) {
 void applyScheme(QWidget* widget, Scheme scheme) {
     widget->setPalette(palette(scheme));
     widget->setAutoFillBackground(true);
+}
+
+namespace {
+
+bool fits(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
+        return label->heightForWidth(label->width()) <= label->height();
+    return widget->sizeHint().width() <= widget->width();
+}
+
+} // namespace
+
+void setFittingFont(QWidget* widget, QFont font, qreal smallestPointSize) {
+    widget->setFont(font);
+    while (!fits(widget) && font.pointSizeF() - 0.25 >= smallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        widget->setFont(font);
+    }
 }
 
 QFont verdana(qreal pointSize, bool bold, bool underline) {

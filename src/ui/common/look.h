@@ -50,6 +50,12 @@ void applyScheme(QWidget* widget, Scheme scheme);
 // set up by installApplicationLook() supplies DejaVu Sans.
 QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
 
+// Gives a widget its font, made smaller in quarter points (down to the smallest size
+// given) while its text would not fit its fixed place: a word-wrapped label by the
+// height its width needs, anything else by its width. Longer translations and the
+// configured forum address fit that way without moving anything.
+void setFittingFont(QWidget* widget, QFont font, qreal smallestPointSize);
+
 // The program's style, palette, font substitutions and icon for the whole
 // application. Call once after the QApplication exists.
 void installApplicationLook();

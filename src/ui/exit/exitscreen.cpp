@@ -17,23 +17,6 @@
 
 namespace {
 
-bool fits(const QWidget* widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
-        return label->heightForWidth(label->width()) <= label->height();
-    return widget->sizeHint().width() <= widget->width();
-}
-
-// Gives a widget its font, made smaller in quarter points when the text would not
-// fit its fixed place (the forum's address, and so the captions, depend on how
-// the program was configured, and the fallback for Verdana runs wider).
-void setFittingFont(QWidget* widget, QFont font, qreal smallestPointSize) {
-    widget->setFont(font);
-    while (!fits(widget) && font.pointSizeF() - 0.25 >= smallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-        widget->setFont(font);
-    }
-}
-
 // A one-line box's text without leading and trailing blanks.
 QString trimmedText(const QLineEdit* box) {
     return Referral::trimSpaces(box->text());
@@ -72,16 +55,16 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     m_ui->Picture1->setAccessibleName(QStringLiteral("Solvanta"));
     m_ui->Label1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
 
-    const QString visitForum = QStringLiteral("Click Here To Visit ") +
-                               Texts::forumDisplayAddress() + QStringLiteral(" Now");
+    //: %1 is the forum's address, shown as it is.
+    const QString visitForum = tr("Click Here To Visit %1 Now").arg(Texts::forumDisplayAddress());
     m_ui->Check1->setText(visitForum);
     m_ui->Check1->setAccessibleName(visitForum);
     m_ui->Check1->setCursor(Qt::PointingHandCursor);
     Look::setWindowTextColour(m_ui->Check1, Look::kLinkBlue);
-    setFittingFont(m_ui->Check1, Look::verdana(14.25), 10);
+    Look::setFittingFont(m_ui->Check1, Look::verdana(14.25), 10);
 
     m_ui->cmdClose->setFont(Look::verdana(8.25));
-    m_ui->cmdClose->setAccessibleName(QStringLiteral("Exit"));
+    m_ui->cmdClose->setAccessibleName(tr("Exit"));
 
     // The two navy frames: white bold captions, their contents in their own fonts.
     for (QGroupBox* frame : {m_ui->Frame2, m_ui->Frame6}) {
@@ -92,24 +75,35 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
         QWidget* box;
         const char* name;
     } boxes[] = {
-        {m_ui->txtName, "Your Name"},           {m_ui->txtEmail, "Your Email Address"},
-        {m_ui->txtFriendName, "Friend's Name"}, {m_ui->txtFriendEmail, "Friend's Email Address"},
-        {m_ui->txtMessage, "Your Message"},
+        {m_ui->txtName, QT_TR_NOOP("Your Name")},
+        {m_ui->txtEmail, QT_TR_NOOP("Your Email Address")},
+        {m_ui->txtFriendName, QT_TR_NOOP("Friend's Name")},
+        {m_ui->txtFriendEmail, QT_TR_NOOP("Friend's Email Address")},
+        {m_ui->txtMessage, QT_TR_NOOP("Your Message")},
     };
     for (const auto& [box, name] : boxes) {
         box->setFont(Look::verdana(8.25));
-        box->setAccessibleName(QString::fromUtf8(name));
+        box->setAccessibleName(tr(name));
         box->installEventFilter(this);
+        if (box != m_ui->txtMessage)
+            setBoxText(box, placeholderOf(box));
     }
-    setBoxText(m_ui->txtMessage, Referral::kInitialMessage);
+    setBoxText(m_ui->txtMessage, Referral::initialMessage());
     m_ui->cmdSubmit->setFont(Look::verdana(8.25, true));
-    m_ui->cmdSubmit->setAccessibleName(QStringLiteral("Refer A Friend Now"));
+    m_ui->cmdSubmit->setAccessibleName(tr("Refer A Friend Now"));
 
     m_ui->Label3->setText(Texts::softwarePromotion());
-    setFittingFont(m_ui->Label3, Look::verdana(9), 7.5);
-    m_ui->lblGoToHome->setFont(Look::verdana(9, true, true));
+    Look::setFittingFont(m_ui->Label3, Look::verdana(9), 7.5);
     Look::setWindowTextColour(m_ui->lblGoToHome, Look::kYellow);
     m_ui->lblGoToHome->setAccessibleName(m_ui->lblGoToHome->text());
+    // A longer translation takes the free room to its right, as far as its frame's
+    // edge, and then a smaller font, rather than being cut.
+    QLabel* home = m_ui->lblGoToHome;
+    home->setFont(Look::verdana(9, true, true));
+    if (const int needed = home->sizeHint().width(); needed > home->width())
+        home->resize(std::min(needed, home->parentWidget()->width() - home->x() - 2),
+                     home->height());
+    Look::setFittingFont(home, Look::verdana(9, true, true), 7);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &ExitScreen::requestEnd);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitScreen::submit);
@@ -121,7 +115,7 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
     m_platform.seedRandom();
     m_supportText = std::clamp(static_cast<int>(m_platform.randomDraw() * 4), 0, 3);
     m_ui->Label2->setText(Texts::supportText(m_supportText));
-    setFittingFont(m_ui->Label2, Look::verdana(9.75, true), 8);
+    Look::setFittingFont(m_ui->Label2, Look::verdana(9.75, true), 8);
 
     m_ui->cmdClose->setFocus();
     Look::fixAndCentre(this, 741, 315);
@@ -129,18 +123,18 @@ ExitScreen::ExitScreen(Platform& platform, QWidget* parent)
 
 ExitScreen::~ExitScreen() = default;
 
-const QString* ExitScreen::placeholderOf(const QObject* box) const {
+QString ExitScreen::placeholderOf(const QObject* box) const {
     if (box == m_ui->txtName)
-        return &Referral::kNamePlaceholder;
+        return Referral::shown(Referral::kNamePlaceholder);
     if (box == m_ui->txtEmail)
-        return &Referral::kEmailPlaceholder;
+        return Referral::shown(Referral::kEmailPlaceholder);
     if (box == m_ui->txtFriendName)
-        return &Referral::kFriendNamePlaceholder;
+        return Referral::shown(Referral::kFriendNamePlaceholder);
     if (box == m_ui->txtFriendEmail)
-        return &Referral::kFriendEmailPlaceholder;
+        return Referral::shown(Referral::kFriendEmailPlaceholder);
     if (box == m_ui->txtMessage)
-        return &Referral::kMessagePlaceholder;
-    return nullptr;
+        return Referral::shown(Referral::kMessagePlaceholder);
+    return QString();
 }
 
 QString ExitScreen::boxText(const QObject* box) const {
@@ -169,8 +163,8 @@ void ExitScreen::setBoxText(QObject* box, const QString& text) {
 }
 
 bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
-    const QString* placeholder = placeholderOf(watched);
-    if (!placeholder)
+    const QString placeholder = placeholderOf(watched);
+    if (placeholder.isEmpty())
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {
@@ -182,10 +176,10 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
         const QString trimmed = Referral::trimSpaces(boxText(watched));
-        if (event->type() == QEvent::FocusIn && trimmed == *placeholder)
+        if (event->type() == QEvent::FocusIn && trimmed == placeholder)
             setBoxText(watched, QString());
         else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
-            setBoxText(watched, *placeholder);
+            setBoxText(watched, placeholder);
         break;
     }
     case QEvent::KeyPress:
@@ -200,7 +194,7 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ExitScreen::rejectSpace(QWidget* box) {
-    m_platform.notify(Referral::kEmailHasSpace, this, Platform::Icon::Critical);
+    m_platform.notify(Referral::shown(Referral::kEmailHasSpace), this, Platform::Icon::Critical);
     box->setFocus(Qt::OtherFocusReason);
     return true;
 }
@@ -214,7 +208,7 @@ void ExitScreen::submit() {
         trimmedText(m_ui->txtFriendEmail),
     };
     if (const auto problem = ReferralProblem(values)) {
-        m_platform.notify(*problem, this, Platform::Icon::Critical);
+        m_platform.notify(Referral::shown(*problem), this, Platform::Icon::Critical);
         return;
     }
     emit referralSubmitted(values);

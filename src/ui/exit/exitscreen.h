@@ -41,7 +41,7 @@ protected:
 
 private:
     // The placeholder of one of the form's five boxes, or nothing for other objects.
-    const QString* placeholderOf(const QObject* box) const;
+    QString placeholderOf(const QObject* box) const;
     QString boxText(const QObject* box) const;
     void setBoxText(QObject* box, const QString& text);
     bool rejectSpace(QWidget* box);

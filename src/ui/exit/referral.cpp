@@ -18,8 +18,10 @@ namespace {
 
 using namespace Referral;
 
+// The boxes show their placeholders in the user's language; the English one, pasted
+// in, counts as empty too.
 bool emptyOr(const QString& value, const QString& placeholder) {
-    return value.isEmpty() || value == placeholder;
+    return value.isEmpty() || value == placeholder || value == shown(placeholder);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "inputwindow.h"
 #include "ui_inputwindow.h"
 
+#include "localdates.h"
 #include "look.h"
 #include "namefilter.h"
 #include "namemenu.h"
@@ -66,7 +67,7 @@ void InputWindow::applyLook() {
     Look::applyIndigoPalette(this);
     setFont(Look::verdana(8.25));
 
-    m_ui->Label61->setFont(Look::verdana(9, true, true));
+    Look::setFittingFont(m_ui->Label61, Look::verdana(9, true, true), 7);
 
     Look::setWindowTextColour(m_ui->Label2, Look::kLavender);
     m_ui->Label2->setFont(Look::verdana(9, true));
@@ -104,7 +105,7 @@ void InputWindow::applyLook() {
 void InputWindow::fillLists() {
     for (int day = 1; day <= 31; ++day)
         m_ui->cboDate->addItem(QString::number(day));
-    m_ui->cboMonth->addItems(Texts::monthNames());
+    m_ui->cboMonth->addItems(LocalDates::monthNames());
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_ui->cboYear->addItem(QString::number(year));
 

@@ -145,7 +145,9 @@ std::optional<QString> NameFilter::nameText(const QString& text) {
 }
 
 QString NameFilter::refusalMessage() {
-    return QStringLiteral("Please Enter Only Alphabet");
+    //: Shown when a name box refuses a character: the boxes take the Latin letters A to Z
+    //: and spaces only. Say so truthfully (not "letters" in general).
+    return tr("Please Enter Only Alphabet");
 }
 
 bool NameFilter::eventFilter(QObject* watched, QEvent* event) {

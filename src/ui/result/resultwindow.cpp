@@ -8,6 +8,8 @@
 #include "texts.h"
 #include "ui_resultwindow.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>
@@ -150,13 +152,22 @@ void ResultWindow::applyLook() {
     // The menu bar has the colours of the menus it opens.
     menuBar()->setPalette(Look::palette(Look::Scheme::System));
 
-    m_ui->Label61->setFont(Look::verdana(9, true, true));
+    Look::setFittingFont(m_ui->Label61, Look::verdana(9, true, true), 7);
     m_ui->cmdBack->setFont(Look::verdana(8.25, true));
     for (QLabel* offer : {m_ui->lblCobrand, m_ui->lblFullBrand}) {
         offer->setFont(Look::verdana(8.25, true, true));
         offer->setAutoFillBackground(true);
     }
     m_ui->cmdExactSun->setFont(Look::verdana(8.25, true));
+    // A longer translation of the button grows it to the left, into the sentence's room
+    // (the sentence wraps); English keeps the places it always had.
+    if (QPushButton* button = m_ui->cmdExactSun; button->sizeHint().width() > button->width()) {
+        const QRect place = button->geometry();
+        const int left = place.right() + 1 - button->sizeHint().width();
+        button->setGeometry(left, place.y(), place.right() + 1 - left, place.height());
+        QLabel* sentence = m_ui->lblExactSun;
+        sentence->resize(left - 8 - sentence->x(), sentence->height());
+    }
     m_ui->lnkExactSun->setFont(Look::verdana(8.25, true, true));
     // Room for the focus frame around the link's text, and no more: the rest of the
     // band is not the link.
@@ -189,6 +200,15 @@ void ResultWindow::applyLook() {
             const bool isName = i == fieldIndex(ProfilePanel::Field::SignName);
             panel.values[i]->setFont(Look::verdana(isName ? 9.75 : 8.25, true));
             Look::setWindowTextColour(panel.values[i], isName ? Look::kDarkRed : Look::kBrownBlack);
+        }
+        // The values stand beside their captions: a caption longer than the room
+        // before them (a longer translation) moves them all to the right.
+        int captionsEnd = 0;
+        for (std::size_t i = 0; i < panel.values.size(); ++i)
+            captionsEnd = std::max(captionsEnd, panel.captions[i]->geometry().right() + 1);
+        for (QLabel* value : panel.values) {
+            if (value->x() < captionsEnd + 8)
+                value->move(captionsEnd + 8, value->y());
         }
     }
     // The areas show no text cursor, so their frame shows which one has the

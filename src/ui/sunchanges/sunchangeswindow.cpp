@@ -3,6 +3,7 @@
 
 #include "astrotexts.h"
 #include "birthmoment.h"
+#include "localdates.h"
 #include "look.h"
 #include "platform.h"
 #include "signchanges.h"
@@ -25,6 +26,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStringListModel>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 #include <cmath>
@@ -133,9 +135,11 @@ QString quoted(const QString& typed) {
 }
 
 QString unreadableTimeText(const QString& text) {
-    return QStringLiteral("%1 is not a time of day. Type the hours and minutes of the "
-                          "birth, from 00:00 to 23:59 (for example 14:30), or leave the box "
-                          "empty if the time is not known.")
+    //: %1 is what was typed, in quotation marks.
+    return QCoreApplication::translate("SunChangesWindow",
+                                       "%1 is not a time of day. Type the hours and minutes of the "
+                                       "birth, from 00:00 to 23:59 (for example 14:30), or leave "
+                                       "the box empty if the time is not known.")
         .arg(quoted(text));
 }
 
@@ -148,7 +152,7 @@ SunChangesWindow::SunChangesWindow(Platform& platform, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Sun Sign Changes"));
+    setWindowTitle(tr("Sun Sign Changes"));
 
     applyLook();
     fillLists();
@@ -196,8 +200,7 @@ void SunChangesWindow::applyLook() {
     QTableWidget* table = m_ui->tblChanges;
     table->setColumnCount(4);
     table->setRowCount(kTableRows);
-    table->setHorizontalHeaderLabels({QStringLiteral("Sign"), QStringLiteral("Date"),
-                                      QStringLiteral("Time"), QStringLiteral("UTC offset")});
+    table->setHorizontalHeaderLabels({tr("Sign"), tr("Date"), tr("Time"), tr("UTC offset")});
     table->verticalHeader()->hide();
     table->setWordWrap(false);
     table->setCornerButtonEnabled(false);
@@ -218,8 +221,15 @@ void SunChangesWindow::applyLook() {
     table->verticalHeader()->setMinimumSectionSize(rowHeight);
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
     int tableWidth = 2 * kFrameWidth;
-    const QStringList widest{QStringLiteral("Sagittarius"), QStringLiteral("2000-12-22"),
-                             QStringLiteral("23:59:59"), QStringLiteral("UTC+00:00:00")};
+    QString longestSign;
+    for (int sign = 1; sign <= Astro::kSignCount; ++sign) {
+        const QString name = Astro::signName(sign);
+        if (table->fontMetrics().horizontalAdvance(name) >
+            table->fontMetrics().horizontalAdvance(longestSign))
+            longestSign = name;
+    }
+    const QStringList widest{longestSign, QStringLiteral("2000-12-22"), QStringLiteral("23:59:59"),
+                             QStringLiteral("UTC+00:00:00")};
     for (int column = 0; column < 4; ++column)
         tableWidth += std::max(table->fontMetrics().horizontalAdvance(widest.at(column)),
                                header->fontMetrics().horizontalAdvance(
@@ -232,7 +242,7 @@ void SunChangesWindow::applyLook() {
     place->setFixedHeight(QFontMetrics(place->font()).lineSpacing() * 2 + 2);
     place->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place->setMaximumWidth(tableWidth);
-    m_ui->cboZone->lineEdit()->setPlaceholderText(QStringLiteral("City, country or time zone"));
+    m_ui->cboZone->lineEdit()->setPlaceholderText(tr("City, country or time zone"));
     // The sentence under the picture has its room whether it is shown or not, so the
     // window keeps its size from day to day.
     QLabel* note = m_ui->lblCuspNote;
@@ -268,21 +278,12 @@ void SunChangesWindow::applyLook() {
     // The time box has its clear button's room from the start: it asks for that room
     // only while it holds text, and the whole row moved as the first digit was typed.
     m_ui->txtTime->setMinimumWidth(widthHolding(m_ui->txtTime, QStringLiteral("00:00")));
-
-    // The table beside the birth: the window is wide rather than tall, and fits a
-    // 1280 x 720 screen with a panel. It may grow (the table and picture take the
-    // width, the room below them the height) but not shrink below what its controls
-    // need, in the middle of the screen as the program's other windows.
-    layout()->setSizeConstraint(QLayout::SetMinimumSize);
-    resize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void SunChangesWindow::fillLists() {
     for (int year = Astro::kFirstYear; year <= Astro::kLastYear; ++year)
         m_ui->cboYear->addItem(QString::number(year));
-    m_ui->cboMonth->addItems(Texts::monthNames());
+    m_ui->cboMonth->addItems(LocalDates::monthNames());
     for (int day = 1; day <= 31; ++day)
         m_ui->cboDay->addItem(QString::number(day));
 
@@ -306,6 +307,28 @@ void SunChangesWindow::fillLists() {
     QObject::disconnect(completer, nullptr, m_ui->cboZone, nullptr);
 
     showDate(QDate(Astro::kFirstYear, 1, 1));
+
+    // The longest month's name whole ("September", "Septembre"), as the style draws the
+    // box (its own size hint, taken before the box is first shown, is a word short).
+    QComboBox* months = m_ui->cboMonth;
+    int widest = 0;
+    for (int i = 0; i < months->count(); ++i)
+        widest = std::max(widest, months->fontMetrics().horizontalAdvance(months->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(months);
+    // (The box's own hint reserves a pixel more than the text's advance.)
+    const QSize room(widest + 1, months->fontMetrics().height());
+    months->setMinimumWidth(
+        months->style()->sizeFromContents(QStyle::CT_ComboBox, &option, room, months).width());
+
+    // The table beside the birth: the window is wide rather than tall, and fits a
+    // 1280 x 720 screen with a panel. It may grow (the table and picture take the
+    // width, the room below them the height) but not shrink below what its controls
+    // need, in the middle of the screen as the program's other windows.
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void SunChangesWindow::connectCommands() {
@@ -513,20 +536,22 @@ Astro::ZoneMatch::Kind SunChangesWindow::zoneTyped(Asked asked) {
         // The text stays; the list opens with the places that match, to choose one.
         offerZones(match);
         const qsizetype count = Astro::offers(match).size();
+        //: %1 is what was typed, in quotation marks; %n is at least 2.
         m_ui->txtReading->setPlainText(
-            QString::number(count) +
-            (match.places.isEmpty() ? QStringLiteral(" time zones match ")
-                                    : QStringLiteral(" places match ")) +
-            quoted(typed) + QStringLiteral(": choose one from the list."));
+            (match.places.isEmpty()
+                 ? tr("%n time zones match %1: choose one from the list.", nullptr, int(count))
+                 : tr("%n places match %1: choose one from the list.", nullptr, int(count)))
+                .arg(quoted(typed)));
         return match.kind;
     }
     box->setEditText(m_placeShown);
     if (asked == Asked::Yes) {
-        m_platform.notify(QStringLiteral("No place or time zone is called ") + quoted(typed) +
-                              QStringLiteral(". Type a city (Munich, Springfield, Illinois), "
-                                             "a country (Japan), a zone's name or part of it "
-                                             "(New York) or an offset (UTC+05:30), and "
-                                             "choose from the list."),
+        //: %1 is what was typed, in quotation marks. The examples are what the place box
+        //: finds: keep the city and zone names, give the country in the language.
+        m_platform.notify(tr("No place or time zone is called %1. Type a city (Munich, "
+                             "Springfield, Illinois), a country (Japan), a zone's name or part of "
+                             "it (New York) or an offset (UTC+05:30), and choose from the list.")
+                              .arg(quoted(typed)),
                           this);
     }
     return match.kind;
@@ -545,10 +570,9 @@ void SunChangesWindow::fillTable() {
     // A screen reader names each row by its sign, says the date in words and which
     // zone (and place) the times are in.
     const QString zoneName = QString::fromLatin1(m_zone.id());
-    table->setAccessibleDescription(m_place
-                                        ? QStringLiteral("Local times in %1, the time zone of %2")
-                                              .arg(zoneName, m_place->name())
-                                        : QStringLiteral("Local times in %1").arg(zoneName));
+    table->setAccessibleDescription(
+        m_place ? tr("Local times in %1, the time zone of %2").arg(zoneName, m_place->name())
+                : tr("Local times in %1").arg(zoneName));
     QStringList rowNames;
     for (int row = 0; row < kTableRows; ++row) {
         QStringList cells(4);
@@ -559,7 +583,7 @@ void SunChangesWindow::fillTable() {
             const Astro::ClockReading clock = Astro::clockReading(change.utc, m_zone);
             cells = {Astro::signName(change.sign), clock.date.toString(Qt::ISODate), clock.time,
                      QStringLiteral("UTC") + Astro::offsetText(clock.offsetSeconds)};
-            spokenDate = QLocale::c().toString(clock.date, QStringLiteral("d MMMM yyyy"));
+            spokenDate = LocalDates::longDate(clock.date);
         }
         rowNames << cells.at(0);
         for (int column = 0; column < 4; ++column)
@@ -590,8 +614,7 @@ void SunChangesWindow::highlightSign(int sign, QDate birthDay) {
             cell->setFont(font);
         }
         table->item(row, 0)->setData(Qt::AccessibleDescriptionRole,
-                                     lit ? QStringLiteral("The Sun's sign at the birth")
-                                         : QString());
+                                     lit ? tr("The Sun's sign at the birth") : QString());
     }
     // Tabbing into the table lands on the birth's row.
     if (litRow >= 0)
@@ -676,15 +699,13 @@ void SunChangesWindow::showPicture(QDate date, std::optional<QTime> time,
 void SunChangesWindow::savePicture() {
     const QString proposed =
         QStringLiteral("sun-%1.png").arg(chosenDate().toString(QStringLiteral("yyyy-MM-dd")));
-    const std::optional<QString> path = m_platform.askSaveFileName(
-        QStringLiteral("Save Picture"), proposed, QStringLiteral("PNG pictures (*.png)"), this);
+    const std::optional<QString> path =
+        m_platform.askSaveFileName(tr("Save Picture"), proposed, tr("PNG pictures (*.png)"), this);
     if (!path || path->isEmpty())
         return;
     // The place (or zone) heads the reading: the offsets alone do not say where.
-    QString caption =
-        (m_place ? QStringLiteral("Birth place: %1") : QStringLiteral("Time zone: %1"))
-            .arg(placeText()) +
-        QStringLiteral("\n\n") + m_ui->txtReading->toPlainText();
+    QString caption = (m_place ? tr("Birth place: %1") : tr("Time zone: %1")).arg(placeText()) +
+                      QStringLiteral("\n\n") + m_ui->txtReading->toPlainText();
     if (!m_ui->lblCuspNote->text().isEmpty())
         caption += QStringLiteral("\n\n") + m_ui->lblCuspNote->text();
     const QImage image = m_ui->picSun->toImage(caption, std::max<qreal>(2, devicePixelRatioF()));
@@ -693,9 +714,9 @@ void SunChangesWindow::savePicture() {
     QSaveFile file(*path);
     if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit())
         return;
-    m_platform.notify(QStringLiteral("The picture could not be saved as %1: %2. Nothing was "
-                                     "written there. Choose a folder you may write to and "
-                                     "save again.")
+    //: %1 is the file's name in quotation marks, %2 the system's reason.
+    m_platform.notify(tr("The picture could not be saved as %1: %2. Nothing was written there. "
+                         "Choose a folder you may write to and save again.")
                           .arg(QStringLiteral("\u201c%1\u201d").arg(*path), file.errorString()),
                       this, Platform::Icon::Critical);
 }

@@ -1,6 +1,7 @@
 #include "sunpicture.h"
 
 #include "astrotexts.h"
+#include "localdates.h"
 #include "signs.h"
 
 #include <QAccessible>
@@ -30,11 +31,11 @@ int signBefore(int sign) {
 }
 
 QString dayMonth(QDate date) {
-    return QLocale::c().toString(date, QStringLiteral("d MMMM"));
+    return LocalDates::dayMonth(date);
 }
 
 QString fullDate(QDate date) {
-    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
+    return LocalDates::longDate(date);
 }
 
 QPixmap signPicture(int sign, qreal side, qreal ratio) {
@@ -195,21 +196,28 @@ QString SunPicture::changeLabel() const {
     return Astro::localMinuteText(m_scene.change.utc, m_scene.zone);
 }
 
+QString SunPicture::cuspLabel() {
+    //: Written over the shaded days of the picture that the calendar counts as a cusp.
+    return tr("cusp days");
+}
+
 QString SunPicture::birthLabel() const {
     if (!m_scene.birthDay.isValid() || (m_scene.timeGiven && m_scene.birthMoments.isEmpty()))
         return QString();
     if (!m_scene.timeGiven)
-        return QStringLiteral("birth");
+        //: The picture's mark of the birth day, when no time was given.
+        return tr("birth");
     const QString time = Astro::clockReading(m_scene.birthMoments.first(), m_scene.zone).time;
-    return m_scene.birthMoments.size() > 1 ? QStringLiteral("birth %1, twice").arg(time)
-                                           : QStringLiteral("birth %1").arg(time);
+    //: The picture's mark of the birth: %1 is the clock time (14:30).
+    return m_scene.birthMoments.size() > 1 ? tr("birth %1, twice").arg(time)
+                                           : tr("birth %1").arg(time);
 }
 
 QStringList SunPicture::monthLabels() const {
     QStringList months;
     for (QDate day = m_firstDay; day <= m_lastDay; day = day.addDays(1)) {
         if (day == m_firstDay || day.day() == 1)
-            months.append(QLocale::c().toString(day, QStringLiteral("MMMM yyyy")));
+            months.append(LocalDates::monthYear(day));
     }
     return months;
 }
@@ -220,7 +228,7 @@ QStringList SunPicture::labels() const {
     QStringList texts{Astro::signName(signLeft()), Astro::signName(m_scene.change.sign),
                       changeLabel()};
     if (!cuspRect().isNull())
-        texts.append(QStringLiteral("cusp days"));
+        texts.append(cuspLabel());
     if (const QString birth = birthLabel(); !birth.isEmpty())
         texts.append(birth);
     for (QDate day = m_firstDay; day <= m_lastDay; day = day.addDays(1))
@@ -231,55 +239,66 @@ QStringList SunPicture::labels() const {
 
 void SunPicture::describe() {
     if (!m_hasScene) {
-        setAccessibleName(QStringLiteral("Picture of the sign change"));
-        setAccessibleDescription(QStringLiteral("Nothing to show."));
+        setAccessibleName(tr("Picture of the sign change"));
+        setAccessibleDescription(tr("Nothing to show."));
         return;
     }
     const QString left = Astro::signName(signLeft());
     const QString entered = Astro::signName(m_scene.change.sign);
     const QString change = changeLabel();
-    setAccessibleName(QStringLiteral("Picture of the sign change: the Sun entered %1 on %2 at %3")
+    //: %1 is the sign, %2 the date, %3 the clock time.
+    setAccessibleName(tr("Picture of the sign change: the Sun entered %1 on %2 at %3")
                           .arg(entered, fullDate(m_changeDay), change));
 
     QString text =
-        QStringLiteral("Local days from %1 to %2 in %3.")
+        //: %1 is a day and month, %2 a date, %3 a time zone's name.
+        tr("Local days from %1 to %2 in %3.")
             .arg(dayMonth(m_firstDay), fullDate(m_lastDay), QString::fromUtf8(m_scene.zone.id()));
     if (!cuspRect().isNull())
-        text += QStringLiteral(" Shaded, the cusp days of the calendar rule: %1 to %2.")
+        //: %1 is a day's number, %2 a day and month: the cusp days run from the first to the second.
+        text += QLatin1Char(' ') + tr("Shaded, the cusp days of the calendar rule: %1 to %2.")
                     .arg(kCuspFirstDay)
                     .arg(dayMonth(QDate(m_changeDay.year(), m_changeDay.month(), kCuspLastDay)));
-    text += QStringLiteral(" A line marks the change: the Sun was in %1 before %2 on %3 and in "
-                           "%4 after.")
+    //: %1 and %4 are signs, %2 the clock time, %3 a day and month.
+    text += QLatin1Char(' ') + tr("A line marks the change: the Sun was in %1 before %2 on %3 and "
+                                  "in %4 after.")
                 .arg(left, change, dayMonth(m_changeDay), entered);
     if (m_scene.birthDay.isValid()) {
         const auto signAt = [&](const QDateTime& moment) {
             return moment < m_scene.change.utc ? left : entered;
         };
         if (!m_scene.timeGiven) {
-            const QString where =
-                m_scene.birthDay == m_changeDay  ? QStringLiteral("the day of the change")
-                : m_scene.birthDay < m_changeDay ? QStringLiteral("in %1 all day").arg(left)
-                                                 : QStringLiteral("in %1 all day").arg(entered);
-            text +=
-                QStringLiteral(" Birth: marked on %1, %2.").arg(dayMonth(m_scene.birthDay), where);
+            //: %1 is a day and month.
+            text += QLatin1Char(' ') +
+                    (m_scene.birthDay == m_changeDay
+                         ? tr("Birth: marked on %1, the day of the change.")
+                               .arg(dayMonth(m_scene.birthDay))
+                         //: %1 is a day and month, %2 the sign the Sun was in all that day.
+                         : tr("Birth: marked on %1, in %2 all day.")
+                               .arg(dayMonth(m_scene.birthDay),
+                                    m_scene.birthDay < m_changeDay ? left : entered));
         } else if (m_scene.birthMoments.isEmpty()) {
-            text += QStringLiteral(" No birth mark: the time given did not happen on %1 in %2.")
+            //: %1 is a day and month, %2 a time zone's name.
+            text += QLatin1Char(' ') +
+                    tr("No birth mark: the time given did not happen on %1 in %2.")
                         .arg(dayMonth(m_scene.birthDay), QString::fromUtf8(m_scene.zone.id()));
         } else {
             QStringList marks;
             for (const QDateTime& moment : m_scene.birthMoments) {
                 const qint64 since = m_scene.change.utc.msecsTo(moment);
-                marks.append(
-                    QStringLiteral("%1, in %2, %3 %4 the change")
-                        .arg(Astro::localMinuteText(moment, m_scene.zone), signAt(moment),
-                             Astro::durationText(since),
-                             since < 0 ? QStringLiteral("before") : QStringLiteral("after")));
+                //: %1 is the clock time, %2 a sign, %3 a duration (2 hours 5 minutes).
+                marks.append((since < 0 ? tr("%1, in %2, %3 before the change")
+                                        : tr("%1, in %2, %3 after the change"))
+                                 .arg(Astro::localMinuteText(moment, m_scene.zone),
+                                      signAt(moment), Astro::durationText(since)));
             }
-            text += QStringLiteral(" Birth: marked %1 on %2: %3.")
-                        .arg(marks.size() > 1 ? QStringLiteral("twice, the clocks having shown the "
-                                                               "time twice,")
-                                              : QStringLiteral("at its moment"),
-                             dayMonth(m_scene.birthDay), marks.join(QStringLiteral("; ")));
+            //: %1 is a day and month, %2 the birth's moments, each as "14:30, in Leo, 2
+            //: hours after the change", joined by semicolons.
+            text += QLatin1Char(' ') +
+                    (marks.size() > 1 ? tr("Birth: marked twice, the clocks having shown the time "
+                                           "twice, on %1: %2.")
+                                      : tr("Birth: marked at its moment on %1: %2."))
+                        .arg(dayMonth(m_scene.birthDay), marks.join(QStringLiteral("; ")));
         }
     }
     setAccessibleDescription(text);
@@ -348,7 +367,7 @@ void SunPicture::paint(QPainter& painter, const QRectF& area) const {
         painter.fillRect(cusp, shade);
         // Centred on the shading, or on its wider side of the change's line when the
         // line would run through the words.
-        const QString label = QStringLiteral("cusp days");
+        const QString label = cuspLabel();
         const qreal half = metrics.horizontalAdvance(label) / 2 + 3;
         qreal centre = cusp.center().x();
         if (std::abs(centre - changeX) < half)
@@ -376,7 +395,7 @@ void SunPicture::paint(QPainter& painter, const QRectF& area) const {
             if (day == m_firstDay || day.day() == 1) {
                 // Under its first day, or as far left as it must go to be read whole,
                 // but never over the month before.
-                const QString month = QLocale::c().toString(day, QStringLiteral("MMMM yyyy"));
+                const QString month = LocalDates::monthYear(day);
                 const qreal width = metrics.horizontalAdvance(month);
                 const qreal left = std::max(monthEnd, std::min(column.left(), plotRight() - width));
                 painter.drawText(QRectF(left, r.monthTop, width + 1, r.lineHeight),

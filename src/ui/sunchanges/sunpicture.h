@@ -78,6 +78,8 @@ private:
     int signLeft() const;
     QString changeLabel() const;
     QString birthLabel() const;
+    // The words over the shaded cusp days.
+    static QString cuspLabel();
     QStringList monthLabels() const;
     void describe();
     void paint(QPainter& painter, const QRectF& area) const;
