@@ -44,8 +44,8 @@ AboutBox::AboutBox(QWidget* parent)
     m_ui->Label2->setFont(Look::verdana(9.75, true));
     m_ui->Label1->setFont(Look::verdana(8.25));
     m_ui->Label1->setText(Texts::aboutDescription());
-    m_ui->Label3->setFont(Look::verdana(8.25, true));
     m_ui->Label3->setText(Texts::aboutPromotion());
+    Look::setFittingFont(m_ui->Label3, Look::verdana(8.25, true), 6.5);
 
     const QString homePage = //: %1 is the forum's address, shown as it is.
         tr("Click here to visit %1").arg(Texts::forumDisplayAddress());

@@ -70,7 +70,7 @@ void InputWindow::applyLook() {
     Look::setFittingFont(m_ui->Label61, Look::verdana(9, true, true), 7);
 
     Look::setWindowTextColour(m_ui->Label2, Look::kLavender);
-    m_ui->Label2->setFont(Look::verdana(9, true));
+    Look::setFittingFont(m_ui->Label2, Look::verdana(9, true), 7);
 
     // Frame captions are bold; everything inside the frames sets its own face.
     for (QGroupBox* frame : {m_ui->fraName, m_ui->Frame1, m_ui->fraBirthDay})

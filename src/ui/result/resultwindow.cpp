@@ -155,7 +155,7 @@ void ResultWindow::applyLook() {
     Look::setFittingFont(m_ui->Label61, Look::verdana(9, true, true), 7);
     m_ui->cmdBack->setFont(Look::verdana(8.25, true));
     for (QLabel* offer : {m_ui->lblCobrand, m_ui->lblFullBrand}) {
-        offer->setFont(Look::verdana(8.25, true, true));
+        Look::setFittingFont(offer, Look::verdana(8.25, true, true), 6.5);
         offer->setAutoFillBackground(true);
     }
     m_ui->cmdExactSun->setFont(Look::verdana(8.25, true));
