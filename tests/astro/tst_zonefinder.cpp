@@ -27,6 +27,8 @@ private slots:
         row("older name", "Asia/Calcutta", Kind::Exact, {"Asia/Kolkata"});
         row("older name, US", "us/eastern", Kind::Exact, {"America/New_York"});
         row("older name without a slash", "Eire", Kind::Exact, {"Europe/Dublin"});
+        // "Eire" is also Ireland's own name; "Navajo" is an older name and nothing else.
+        row("older name, no country's", "Navajo", Kind::Exact, {"America/Denver"});
         row("outside the country table", "Etc/GMT+5", Kind::Exact, {"Etc/GMT+5"});
         row("EST", "EST", Kind::Exact, {"EST"});
         row("CET", "CET", Kind::Exact, {"CET"});
