@@ -16,9 +16,18 @@
 namespace Astro {
 namespace {
 
+#ifdef Q_OS_WIN
+// Windows has no zone folder: the program carries the database's list of its zones and
+// older names, and the abbreviations each zone's clocks have shown, both made from the
+// building machine's zone files (scripts/make-zone-table.py); the zones themselves come
+// from the toolkit's own data.
+const QString kZoneList = QStringLiteral(":/zones/tzdata.zi");
+const QString kAbbreviationTable = QStringLiteral(":/zones/abbreviations.tsv");
+#else
 const QString kZoneFolder = QStringLiteral("/usr/share/zoneinfo/");
 // The database's own list of its zones and older names ("Z name ...", "L target alias").
 const QString kZoneList = kZoneFolder + QStringLiteral("tzdata.zi");
+#endif
 constexpr qint64 kLongestList = 4 * 1024 * 1024;
 // No zone's name or country's name is nearly this long.
 constexpr qsizetype kLongestName = 100;
@@ -65,20 +74,39 @@ struct Name {
 };
 
 struct Database {
-    QHash<QString, Name> zones;                     // current zones, by folded name
-    QHash<QString, Name> older;                     // older names, by folded name
-    QList<QPair<QString, QByteArray>> searchable;   // folded name (current or older), zone
-    QHash<QString, QLocale::Territory> territories; // folded name or code
+    QHash<QString, Name> zones;                         // current zones, by folded name
+    QHash<QString, Name> older;                         // older names, by folded name
+    QList<QPair<QString, QByteArray>> searchable;       // folded name (current or older), zone
+    QHash<QString, QLocale::Territory> territories;     // folded name or code
     QMultiHash<QLocale::Territory, QString> nativeKeys; // its names in its own languages
     QList<QByteArray> offered;
 };
 
+#ifdef Q_OS_WIN
+// A zone of the database's list that the toolkit knows.
+bool isZoneFile(const QByteArray& name) {
+    static const QSet<QByteArray> known = [] {
+        QSet<QByteArray> zones;
+        QFile list(kZoneList);
+        if (list.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : list.readAll().split('\n')) {
+                if (line.startsWith("Z "))
+                    zones.insert(line.mid(2).trimmed());
+            }
+        }
+        const QList<QByteArray> available = QTimeZone::availableTimeZoneIds();
+        return zones.intersect(QSet<QByteArray>(available.cbegin(), available.cend()));
+    }();
+    return known.contains(name);
+}
+#else
 // A name that can only be a file of the zone folder, and is one.
 bool isZoneFile(const QByteArray& name) {
     if (name.isEmpty() || name.startsWith('/') || name.contains("..") || name.size() > kLongestName)
         return false;
     return QFileInfo(kZoneFolder + QString::fromLatin1(name)).isFile();
 }
+#endif
 
 // A name the toolkit makes a zone of without opening a file: "UTC", "UTC+05:30".
 bool isOffsetName(const QByteArray& name) {
@@ -88,6 +116,9 @@ bool isOffsetName(const QByteArray& name) {
 // The country tables the toolkit reads itself are regular files or absent: a FIFO
 // or a device there would stop it for good.
 bool tablesReadable() {
+#ifdef Q_OS_WIN
+    return true; // the toolkit's own data, no files
+#endif
     for (const char* table : {"zone.tab", "zone1970.tab", "iso3166.tab"}) {
         const QFileInfo file(kZoneFolder + QLatin1String(table));
         if (file.exists() && !file.isFile())
@@ -151,10 +182,10 @@ Database loadDatabase() {
     }
     // A country's names in the languages spoken there ("Deutschland", "Brasil", "España"),
     // so that people find it in their own language. An English name keeps its country.
-    for (const QLocale& locale : tables ? QLocale::matchingLocales(QLocale::AnyLanguage,
-                                                                   QLocale::AnyScript,
-                                                                   QLocale::AnyTerritory)
-                                        : QList<QLocale>()) {
+    for (const QLocale& locale :
+         tables ? QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                           QLocale::AnyTerritory)
+                : QList<QLocale>()) {
         const QString key = searchKey(locale.nativeTerritoryName());
         if (key.isEmpty() || locale.territory() == QLocale::AnyTerritory)
             continue;
@@ -215,18 +246,37 @@ bool isAbbreviation(const QString& text) {
 // the zones that showed it. Only regular files of the zone folder are read.
 QHash<QString, QList<QByteArray>> loadAbbreviations(const Database& db) {
     QHash<QString, QList<QByteArray>> zonesBy;
+#ifdef Q_OS_WIN
+    // Made when the program was built, as below.
+    QHash<QByteArray, QSet<QString>> table;
+    QFile file(kAbbreviationTable);
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() == 2) {
+                for (const QByteArray& abbreviation : fields.at(1).split(' '))
+                    table[fields.at(0)].insert(QString::fromLatin1(abbreviation));
+            }
+        }
+    }
+#else
     const QDateTime from(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC);
     // The rules in force now repeat: a year ahead shows all they will show.
     const QDateTime to = QDateTime::currentDateTimeUtc().addYears(1);
+#endif
     for (auto it = db.zones.cbegin(); it != db.zones.cend(); ++it) {
         if (!isZoneFile(it->spelling))
             continue;
+#ifdef Q_OS_WIN
+        const QSet<QString> shown = table.value(it->spelling);
+#else
         const QTimeZone zone(it->spelling);
         if (!zone.isValid())
             continue;
         QSet<QString> shown{zone.abbreviation(from)};
         for (const QTimeZone::OffsetData& change : zone.transitions(from, to))
             shown.insert(change.abbreviation);
+#endif
         for (const QString& abbreviation : shown) {
             if (isAbbreviation(abbreviation))
                 zonesBy[folded(abbreviation)].append(it->zone);

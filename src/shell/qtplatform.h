@@ -29,12 +29,17 @@ public:
                                            const QString& filter, QWidget* owner) override;
 
     // The places where the per-user instance lock may live, in the order every
-    // copy tries them: the user's runtime folder when it is private to the user,
-    // a private folder in the user's cache, the program's folder in the user's
-    // configuration (a file per machine in both). A copy moves on to the next
-    // place when one cannot hold a lock; with none, it runs without a lock
-    // rather than lock the user out.
+    // copy tries them. On Linux: the user's runtime folder when it is private to
+    // the user, a private folder in the user's cache, the program's folder in the
+    // user's configuration (a file per machine in both). On Windows: the
+    // program's folder in the user's local application data. A copy moves on to
+    // the next place when one cannot hold a lock; with none, it runs without a
+    // lock rather than lock the user out.
+#ifdef Q_OS_WIN
+    static constexpr int kLockPlaces = 1;
+#else
     static constexpr int kLockPlaces = 3;
+#endif
     // The lock file of place `place` (0 to kLockPlaces - 1), making its folder
     // private to the user; empty when that place cannot be had.
     static QString instanceLockPath(int place);
@@ -47,7 +52,8 @@ private:
     // Once a settings lock was held by another process for the whole wait, later
     // reads and writes do not wait again.
     bool m_settingsLockWaitedInVain = false;
-    int m_instanceLock = -1; // the open, locked lock file
+    // The open, locked lock file (a descriptor on Linux, a handle on Windows), -1 for none.
+    qintptr m_instanceLock = -1;
     QByteArray m_instanceLockName;
     std::mt19937 m_random;
 };

@@ -15,8 +15,12 @@
 #include <cstring>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -88,9 +92,9 @@ CommandLine sunChangesListing(const QString& year, const std::optional<QString>&
     const QTimeZone zone = zoneName ? Astro::findZone(*zoneName).zone : Astro::systemZone();
     const QStringList lines = Astro::commandLineLines(year.trimmed().toInt(), zone);
     if (lines.isEmpty())
-        return refuse(QCoreApplication::translate("CommandLine",
-                                                  "the moments of %1 could not be worked out.")
-                          .arg(Astro::quotedArgument(year)));
+        return refuse(
+            QCoreApplication::translate("CommandLine", "the moments of %1 could not be worked out.")
+                .arg(Astro::quotedArgument(year)));
     return {CommandLine::Action::ShowListing, lines.join(QLatin1Char('\n')) + QLatin1Char('\n')};
 }
 
@@ -143,10 +147,9 @@ CommandLine sunSignReading(const QString& moment, const std::optional<QString>& 
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate(
-            "CommandLine", "Solvanta tells you whether you were born on the cusp of two sun signs.\n"
-                           "Started without options, it opens its window."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Solvanta tells you whether you were born on the cusp of two sun signs.\n"
+                       "Started without options, it opens its window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -205,8 +208,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     };
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return refuse(QCoreApplication::translate("CommandLine", "Unknown option %1.")
-                              .arg(Astro::quotedArgument(parser.unknownOptionNames().constFirst())));
+            return refuse(
+                QCoreApplication::translate("CommandLine", "Unknown option %1.")
+                    .arg(Astro::quotedArgument(parser.unknownOptionNames().constFirst())));
         return refuse(parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
@@ -256,6 +260,10 @@ bool DisplayAvailable(const QStringList& arguments, const QProcessEnvironment& e
     if (!first.isEmpty() && first != QLatin1String("xcb") &&
         !first.startsWith(QLatin1String("wayland")))
         return true;
+#ifdef Q_OS_WIN
+    if (first.isEmpty())
+        return true; // the Windows desktop is always there
+#endif
     return displayGiven || !environment.value(QStringLiteral("DISPLAY")).isEmpty() ||
            !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
 }
@@ -264,8 +272,18 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     // Before anything reads a time zone: TZ and TZDIR made safe for the toolkit.
     Astro::guardZoneEnvironment();
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+#ifdef Q_OS_WIN
+    // The arguments as typed, in any script: the 8-bit ones hold only the code page's.
+    int count = 0;
+    if (LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i)
+            arguments << QString::fromWCharArray(wide[i]);
+        ::LocalFree(wide);
+    }
+    if (arguments.isEmpty())
+#endif
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
 
     // What the command line says, it says in the desktop's language: the translations
     // need an application, made here only when something is to be said, so that a
@@ -274,6 +292,16 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     // a closed standard stream (its messages would go into them): a closed one is
     // opened on /dev/null, and a closed output is still reported as closed.
     bool outputOpen = true;
+#ifdef Q_OS_WIN
+    // A windowed program started from a console has no output of its own: what it
+    // answers goes to the console it was started from, unless it was redirected.
+    if (arguments.size() > 1 &&
+        ::GetFileType(::GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_UNKNOWN &&
+        ::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+#else
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
         if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
             outputOpen = outputOpen && fd != STDOUT_FILENO;
@@ -284,6 +312,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
             }
         }
     }
+#endif
     std::optional<QCoreApplication> speaker;
     const auto speak = [&speaker] {
         static char name[] = "solvanta";
@@ -304,9 +333,9 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     case CommandLine::Action::ShowListing:
         if (!writeOutput(command.output, outputOpen)) {
             const int error = errno;
-            const QString why = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
-                                           : QCoreApplication::translate("CommandLine",
-                                                                         "write error");
+            const QString why = error != 0
+                                    ? QString::fromLocal8Bit(std::strerror(error))
+                                    : QCoreApplication::translate("CommandLine", "write error");
             std::fprintf(stderr, "%s\n",
                          QCoreApplication::translate("CommandLine",
                                                      "%1: the output could not be written (%2).")
