@@ -91,13 +91,14 @@ if [ ! -e "$icu/done" ]; then
   log "building ICU $icu_version for Linux (its tools build the data)"
   rm -rf "$icu" && mkdir -p "$icu/native" "$icu/cross"
   (cd "$icu/native" && "$src/source/configure" --disable-tests --disable-samples \
-     --disable-extras --disable-layoutex CC=gcc CXX=g++ >configure.log &&
-   make -j"$jobs" >make.log)
+     --disable-extras --disable-layoutex CC=gcc CXX=g++ >configure.log 2>&1 &&
+   make -j"$jobs" >make.log 2>&1) || { tail -n 30 "$icu/native/"*.log >&2; exit 1; }
   log "cross-building ICU $icu_version"
   (cd "$icu/cross" && "$src/source/configure" --host=$triple --with-cross-build="$icu/native" \
      --prefix="$icu/prefix" --enable-shared --disable-static "${icu_flags[@]}" \
-     CC=$triple-gcc-posix CXX=$triple-g++-posix CFLAGS=-O2 CXXFLAGS=-O2 >configure.log &&
-   make -j"$jobs" >make.log && make install >install.log)
+     CC=$triple-gcc-posix CXX=$triple-g++-posix CFLAGS=-O2 CXXFLAGS=-O2 >configure.log 2>&1 &&
+   make -j"$jobs" >make.log 2>&1 && make install >install.log 2>&1) ||
+    { tail -n 30 "$icu/cross/"*.log >&2; exit 1; }
   rm -rf "$icu/native" "$icu/cross"
   touch "$icu/done"
 fi
@@ -108,11 +109,22 @@ if [ ! -e "$erfa/done" ]; then
   src=$(fetch_source erfa "$erfa_version")
   log "cross-building ERFA $erfa_version"
   rm -rf "$erfa" && mkdir -p "$erfa/obj" "$erfa/prefix/lib/pkgconfig" "$erfa/prefix/include"
+  # What ERFA's configure would define: its version, and that of the routines it follows.
+  version=$(sed -n 's/^AC_INIT(\[erfa\],\[\([0-9.]*\)\].*/\1/p' "$src/configure.ac")
+  sofa=$(sed -n 's/^AC_DEFINE(\[SOFA_VERSION\], \["\([0-9]*\)"\].*/\1/p' "$src/configure.ac")
+  IFS=. read -r major minor micro <<<"$version"
+  cat >"$erfa/obj/config.h" <<EOF
+#define PACKAGE_VERSION "$version"
+#define PACKAGE_VERSION_MAJOR $major
+#define PACKAGE_VERSION_MINOR $minor
+#define PACKAGE_VERSION_MICRO $micro
+#define SOFA_VERSION "$sofa"
+EOF
   for c in "$src"/src/*.c; do
     case $(basename "$c") in t_erfa_c*.c) continue ;; esac
     echo "$c"
   done | xargs -P "$jobs" -I{} sh -c \
-    "$triple-gcc-posix -O2 -c '{}' -o '$erfa/obj/'\$(basename '{}' .c).o"
+    "$triple-gcc-posix -O2 -DHAVE_CONFIG_H -I'$erfa/obj' -c '{}' -o '$erfa/obj/'\$(basename '{}' .c).o"
   $triple-ar rcs "$erfa/prefix/lib/liberfa.a" "$erfa"/obj/*.o
   cp "$src"/src/erfa.h "$src"/src/erfam.h "$erfa/prefix/include/"
   # ERFA's own validation program, run under Wine: the library computes as on Linux.
@@ -138,7 +150,8 @@ qt_flags=(-release -shared -qt-host-path /usr -nomake examples -nomake tests
           -no-opengl -no-dbus -no-glib -no-pkg-config -icu
           -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-harfbuzz -qt-freetype
           -no-feature-directwrite3 -no-feature-sql -no-feature-network
-          -no-feature-printsupport -no-feature-concurrent -no-feature-xml)
+          -no-feature-printsupport -no-feature-concurrent -no-feature-xml
+          -no-feature-tabletevent)
 qt=$(stage_folder qt "$qt_version" "$gcc_version" "${qt_flags[*]}" "$(basename "$icu")" \
      "$(sha256sum "$toolchain" | cut -c1-12)")
 if [ ! -e "$qt/done" ]; then
@@ -151,9 +164,85 @@ if [ ! -e "$qt/done" ]; then
      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 &&
    cmake --build . --parallel "$jobs" >build.log 2>&1 &&
    cmake --install . >install.log 2>&1) ||
-    { tail -40 "$qt/build/"*.log >&2; exit 1; }
+    { tail -n 40 "$qt/build/"*.log >&2; exit 1; }
   rm -rf "$qt/build"
   touch "$qt/done"
 fi
 
 [ "${SOLVANTA_WINDOWS_DEPS_ONLY:-0}" = 1 ] && { log "dependencies ready in $cache"; exit 0; }
+
+# --- Solvanta ------------------------------------------------------------------------
+# Windows programs run under Wine: the Sun table's generator during the build, the tests.
+wine_dlls=("$qt/prefix/bin" "$icu/prefix/bin" "$(dirname "$($triple-g++-posix -print-file-name=libstdc++-6.dll)")"
+           "/usr/$triple/lib")
+winepath=""
+for folder in "${wine_dlls[@]}"; do winepath+="Z:${folder//\//\\};"; done
+export WINEPATH="$winepath" WINEDEBUG=${WINEDEBUG:--all}
+export WINEPREFIX=${WINEPREFIX:-$build/wine}
+export PKG_CONFIG_LIBDIR="$erfa/prefix/lib/pkgconfig"
+mkdir -p "$build"
+# What scripts/test-windows.sh needs to run the built programs under Wine.
+cat >"$build/wine-env.sh" <<ENV
+export WINEPATH='$WINEPATH' WINEDEBUG='$WINEDEBUG' WINEPREFIX='$WINEPREFIX'
+ENV
+
+log "cross-building Solvanta"
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DSOLVANTA_WINDOWS_PREFIXES="$qt/prefix;$icu/prefix;$erfa/prefix" \
+  -DCMAKE_PREFIX_PATH="$qt/prefix" -DQT_HOST_PATH=/usr \
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
+  -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+  -DSOLVANTA_BUILD_TESTS="${SOLVANTA_WINDOWS_TESTS:-0}" "${launcher[@]}" >/dev/null
+cmake --build "$build" --parallel "$jobs"
+
+# --- The program's folder: solvanta.exe and what it needs beside it ------------------
+version=$(sed -n 's/^project(Solvanta VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+app="$build/dist/Solvanta"
+log "gathering the program's folder"
+rm -rf "$build/dist" && mkdir -p "$app/plugins/platforms" "$app/plugins/styles" \
+  "$app/plugins/imageformats" "$app/translations"
+cp "$build/src/solvanta.exe" "$app/"
+$triple-strip "$app/solvanta.exe"
+for dll in Qt6Core Qt6Gui Qt6Widgets; do cp "$qt/prefix/bin/$dll.dll" "$app/"; done
+cp "$qt/prefix/plugins/platforms/qwindows.dll" "$app/plugins/platforms/"
+cp "$qt/prefix/plugins/styles/qwindowsvistastyle.dll" "$app/plugins/styles/"
+cp "$qt/prefix/plugins/imageformats/qjpeg.dll" "$app/plugins/imageformats/"
+cp "$icu/prefix/bin/"icu{dt,in,uc}[0-9]*.dll "$app/"
+for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do
+  cp "$($triple-g++-posix -print-file-name=$dll)" "$app/"
+done
+cp "/usr/$triple/lib/libwinpthread-1.dll" "$app/"
+# Qt's own texts (the standard buttons) in the program's languages.
+for language in de fr es pt_BR; do
+  cp "/usr/share/qt6/translations/qtbase_$language.qm" "$app/translations/"
+done
+printf '[Paths]\nPrefix=.\nPlugins=plugins\nTranslations=translations\n' >"$app/qt.conf"
+# The licences: the program's, and those of what it carries.
+{
+  cat "$root/packaging/copyright"
+  for notice in "$(fetch_source qt6-base "$qt_version")/debian/copyright" \
+                "$(fetch_source icu "$icu_version")/LICENSE" \
+                "$(fetch_source erfa "$erfa_version")/LICENSE"; do
+    printf '\n\n==== %s ====\n\n' "$(basename "$(dirname "$notice")")"
+    cat "$notice"
+  done
+} | sed 's/$/\r/' >"$app/LICENSES.txt"
+
+# --- The installer and the zip ---------------------------------------------------------
+setup="$build/dist/Solvanta-$version-windows-x64-setup.exe"
+zip="$build/dist/Solvanta-$version-windows-x64.zip"
+log "making $(basename "$setup")"
+# The uninstaller removes exactly the files the installer put there.
+(cd "$app" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|^|  Delete "$INSTDIR\\|; s|$|"|'
+ cd "$app" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|^|  RMDir "$INSTDIR\\|; s|$|"|'
+) >"$build/dist/files.nsh"
+makensis -V2 -NOCD -DVERSION="$version" -DSOURCE="$app" -DOUTFILE="$setup" \
+  -DLICENSE="$app/LICENSES.txt" -DICON="$build/generated/solvanta.ico" \
+  -DFILELIST="$build/dist/files.nsh" "$root/packaging/windows/solvanta.nsi"
+log "making $(basename "$zip")"
+(cd "$build/dist" && rm -f "$zip" && zip -qr9 "$zip" Solvanta)
+ls -l "$setup" "$zip"
