@@ -92,7 +92,8 @@ ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
     m_ui->cmdBack->setFocus();
 
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    Look::fixAndCentre(this, kClientWidth, kClientHeight + menuHeight);
+    const int clientHeight = std::max(kClientHeight, m_ui->fraExactSun->geometry().bottom() + 1);
+    Look::fixAndCentre(this, kClientWidth, clientHeight + menuHeight);
 }
 
 ResultWindow::~ResultWindow() = default;
@@ -168,11 +169,24 @@ void ResultWindow::applyLook() {
         QLabel* sentence = m_ui->lblExactSun;
         sentence->resize(left - 8 - sentence->x(), sentence->height());
     }
-    m_ui->lnkExactSun->setFont(Look::verdana(8.25, true, true));
+    // A longer sentence wraps onto more lines: the band below it, and with it the window,
+    // grows to hold them.
+    if (QLabel* sentence = m_ui->lblExactSun;
+        sentence->heightForWidth(sentence->width()) > sentence->height()) {
+        const int extra = sentence->heightForWidth(sentence->width()) - sentence->height();
+        sentence->resize(sentence->width(), sentence->height() + extra);
+        QFrame* band = m_ui->fraExactSun;
+        band->resize(band->width(), band->height() + extra);
+        m_ui->cmdExactSun->move(m_ui->cmdExactSun->x(), m_ui->cmdExactSun->y() + extra / 2);
+    }
     // Room for the focus frame around the link's text, and no more: the rest of the
-    // band is not the link.
-    m_ui->lnkExactSun->setMargin(4);
-    m_ui->lnkExactSun->adjustSize();
+    // band is not the link. A longer translation keeps to one line, as wide as the band,
+    // in a smaller face if need be.
+    KeyboardLink* link = m_ui->lnkExactSun;
+    link->setMargin(4);
+    link->resize(m_ui->fraExactSun->width() - 2 * link->x(), link->height());
+    Look::setFittingFont(link, Look::verdana(8.25, true, true), 6.5);
+    link->adjustSize();
 
     // Tabs: dark indigo text on the button face.
     QPalette tabPalette = Look::palette(Look::Scheme::System);
