@@ -30,6 +30,13 @@ constexpr int kClientWidth = 561;
 constexpr int kClientHeight = 560;
 constexpr QSize kPictureSize{200, 200};
 constexpr int kAreaFrameWidth = 2;
+// The room between a value and what stands beside it.
+constexpr int kValueGap = 8;
+
+// The face of a profile's values: the sign's name larger.
+QFont valueFont(bool isName) {
+    return Look::verdana(isName ? 9.75 : 8.25, true);
+}
 
 constexpr std::size_t fieldIndex(ProfilePanel::Field field) {
     return static_cast<std::size_t>(field);
@@ -212,7 +219,7 @@ void ResultWindow::applyLook() {
         }
         for (std::size_t i = 0; i < panel.values.size(); ++i) {
             const bool isName = i == fieldIndex(ProfilePanel::Field::SignName);
-            panel.values[i]->setFont(Look::verdana(isName ? 9.75 : 8.25, true));
+            panel.values[i]->setFont(valueFont(isName));
             Look::setWindowTextColour(panel.values[i], isName ? Look::kDarkRed : Look::kBrownBlack);
         }
         // The values stand beside their captions: a caption longer than the room
@@ -221,8 +228,8 @@ void ResultWindow::applyLook() {
         for (std::size_t i = 0; i < panel.values.size(); ++i)
             captionsEnd = std::max(captionsEnd, panel.captions[i]->geometry().right() + 1);
         for (QLabel* value : panel.values) {
-            if (value->x() < captionsEnd + 8)
-                value->move(captionsEnd + 8, value->y());
+            if (value->x() < captionsEnd + kValueGap)
+                value->move(captionsEnd + kValueGap, value->y());
         }
     }
     // The areas show no text cursor, so their frame shows which one has the
@@ -313,7 +320,19 @@ void ResultWindow::showText(ProfileSlot slot, ProfilePanel::Field field, const Q
     // Read out as the value it shows; its caption labels it (the caption's buddy).
     label->setAccessibleName(value);
     // The label grows to the right to fit what it shows.
+    const QFont font = valueFont(field == ProfilePanel::Field::SignName);
+    label->setWordWrap(false);
+    label->setFont(font);
     label->adjustSize();
+    // A value that would reach the picture (a longer translation) wraps before it and
+    // keeps beside it, in a smaller face if need be.
+    const QRect picture = panel.picture->geometry();
+    if (label->geometry().right() + kValueGap >= picture.left() && label->y() <= picture.bottom()) {
+        label->setWordWrap(true);
+        label->setGeometry(label->x(), label->y(), picture.left() - kValueGap - label->x(),
+                           picture.bottom() + 1 - label->y());
+        Look::setFittingFont(label, font, 6.5);
+    }
 }
 
 void ResultWindow::showPicture(ProfileSlot slot, int pictureIndex) {
