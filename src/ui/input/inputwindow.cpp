@@ -11,7 +11,9 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -97,28 +99,46 @@ void InputWindow::applyLook() {
     Look::applyIndigoPalette(this);
     setFont(Look::verdana(8.25));
 
-    Look::setFittingFont(m_ui->Label61, Look::verdana(9, true, true), 7);
+    // The form was drawn for its English texts: only a translation's are measured and
+    // fitted, so that a start in English lays out no text before the window is shown
+    // (the translation names its language; English names none).
+    const bool translated = LocalDates::language() != QLatin1String("en");
+    const auto fit = [translated](QWidget* widget, const QFont& font, qreal smallest) {
+        if (translated)
+            Look::setFittingFont(widget, font, smallest);
+        else
+            widget->setFont(font);
+    };
+
+    fit(m_ui->Label61, Look::verdana(9, true, true), 7);
 
     Look::setWindowTextColour(m_ui->Label2, Look::kLavender);
-    Look::setFittingFont(m_ui->Label2, Look::verdana(9, true), 7);
+    fit(m_ui->Label2, Look::verdana(9, true), 7);
 
     // Frame captions are bold; everything inside the frames sets its own face.
     for (QGroupBox* frame : {m_ui->fraName, m_ui->Frame1, m_ui->fraBirthDay})
         frame->setFont(Look::verdana(8.25, true));
-    fitCaption(m_ui->Label1, m_ui->txtFirstName);
-    fitCaption(m_ui->Label4, m_ui->txtMiddleName);
-    fitCaption(m_ui->Label5, m_ui->txtLastName);
+    const std::array<std::pair<QLabel*, QWidget*>, 3> captions{{{m_ui->Label1, m_ui->txtFirstName},
+                                                                {m_ui->Label4, m_ui->txtMiddleName},
+                                                                {m_ui->Label5, m_ui->txtLastName}}};
+    for (const auto& [caption, box] : captions) {
+        if (translated)
+            fitCaption(caption, box);
+        else
+            caption->setFont(captionFont());
+    }
     // Inside the bold-captioned frames the boxes and lists go back to regular.
     for (QWidget* field :
          std::initializer_list<QWidget*>{m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName,
                                          m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear})
         field->setFont(Look::verdana(8.25));
     m_ui->cmdNext->setFont(Look::verdana(8.25, true));
-    breakOverTwoLines(m_ui->cmdNext);
+    if (translated)
+        breakOverTwoLines(m_ui->cmdNext);
 
     // The two offers lie on top of each other; each hides the other completely.
     for (QLabel* offer : {m_ui->lblFullBrand, m_ui->lblCobrand}) {
-        Look::setFittingFont(offer, Look::verdana(8.25, true, true), 6.5);
+        fit(offer, Look::verdana(8.25, true, true), 6.5);
         offer->setAutoFillBackground(true);
     }
 
