@@ -10,6 +10,8 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <array>
 #include <cstdlib>
@@ -50,9 +52,14 @@ void fitCaption(QLabel* caption, const QWidget* box) {
 // A button's text longer than the button goes onto two lines, broken at the space
 // nearest its middle. The button is read out by its accessible name, in one line.
 void breakOverTwoLines(QPushButton* button) {
-    if (button->sizeHint().width() <= button->width())
-        return;
     const QString text = button->text();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = text;
+    const QRect inside =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    if (button->fontMetrics().size(Qt::TextShowMnemonic, text).width() <= inside.width())
+        return;
     const qsizetype middle = text.size() / 2;
     qsizetype best = -1;
     for (qsizetype i = text.indexOf(QLatin1Char(' ')); i >= 0;
