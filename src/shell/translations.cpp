@@ -18,6 +18,19 @@ QString languageOf(const QString& file) {
     return base.mid(base.indexOf(QLatin1Char('_')) + 1);
 }
 
+QStringList translationFiles() {
+    return QDir(kFolder).entryList({QStringLiteral("*.qm")}, QDir::Files);
+}
+
+QStringList languagesIn(const QStringList& files) {
+    QSet<QString> languages;
+    for (const QString& file : files)
+        languages.insert(languageOf(file));
+    QStringList sorted(languages.cbegin(), languages.cend());
+    sorted.sort();
+    return sorted;
+}
+
 bool load(const QString& file, const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(file, folder) && QCoreApplication::installTranslator(translator))
@@ -64,20 +77,17 @@ QString chooseLanguage(const QStringList& uiLanguages, const QStringList& availa
 }
 
 QStringList availableLanguages() {
-    QSet<QString> languages;
-    for (const QString& file : QDir(kFolder).entryList({QStringLiteral("*.qm")}, QDir::Files))
-        languages.insert(languageOf(file));
-    QStringList sorted(languages.cbegin(), languages.cend());
-    sorted.sort();
-    return sorted;
+    return languagesIn(translationFiles());
 }
 
 QString install() {
     const bool c = isCLocale([](const char* name) { return qgetenv(name); });
+    // The folder is listed once: listing it is a noticeable part of start-up.
+    const QStringList files = translationFiles();
     const QString language =
         c ? QStringLiteral("en")
-          : chooseLanguage(QLocale::system().uiLanguages(), availableLanguages());
-    for (const QString& file : QDir(kFolder).entryList({QStringLiteral("*.qm")}, QDir::Files)) {
+          : chooseLanguage(QLocale::system().uiLanguages(), languagesIn(files));
+    for (const QString& file : files) {
         if (languageOf(file) == language)
             load(file, kFolder);
     }

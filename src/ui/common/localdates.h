@@ -13,10 +13,16 @@
 // translation is in, so a text and the dates inside it always agree.
 namespace LocalDates {
 
-inline QLocale locale() {
+// The language the windows' translation is for ("de", "pt_BR"); "en" when they show
+// the English they were written in.
+inline QString language() {
     //: The language (and territory) this translation is for, as a locale name such as
     //: de, fr, es or pt_BR: dates and month names in the windows follow it.
-    const QString name = QCoreApplication::translate("Dates", "en");
+    return QCoreApplication::translate("Dates", "en");
+}
+
+inline QLocale locale() {
+    const QString name = language();
     return name == QLatin1String("en") ? QLocale::c() : QLocale(name);
 }
 

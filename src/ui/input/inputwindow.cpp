@@ -10,6 +10,12 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <array>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -30,6 +36,39 @@ QFont captionFont() {
 void setLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     label->setAccessibleName(text);
+}
+
+// A name's caption longer than its place (a longer translation) takes the width of the
+// box below it, centred over it, and then a smaller face; English keeps its places.
+void fitCaption(QLabel* caption, const QWidget* box) {
+    caption->setFont(captionFont());
+    if (caption->sizeHint().width() <= caption->width())
+        return;
+    caption->setGeometry(box->x(), caption->y(), box->width(), caption->height());
+    caption->setAlignment(Qt::AlignCenter);
+    Look::setFittingFont(caption, captionFont(), 6.5);
+}
+
+// A button's text longer than the button goes onto two lines, broken at the space
+// nearest its middle. The button is read out by its accessible name, in one line.
+void breakOverTwoLines(QPushButton* button) {
+    const QString text = button->text();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = text;
+    const QRect inside =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    if (button->fontMetrics().size(Qt::TextShowMnemonic, text).width() <= inside.width())
+        return;
+    const qsizetype middle = text.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype i = text.indexOf(QLatin1Char(' ')); i >= 0;
+         i = text.indexOf(QLatin1Char(' '), i + 1)) {
+        if (best < 0 || std::abs(i - middle) < std::abs(best - middle))
+            best = i;
+    }
+    if (best >= 0)
+        button->setText(text.left(best) + QLatin1Char('\n') + text.mid(best + 1));
 }
 
 } // namespace
@@ -67,26 +106,46 @@ void InputWindow::applyLook() {
     Look::applyIndigoPalette(this);
     setFont(Look::verdana(8.25));
 
-    Look::setFittingFont(m_ui->Label61, Look::verdana(9, true, true), 7);
+    // The form was drawn for its English texts: only a translation's are measured and
+    // fitted, so that a start in English lays out no text before the window is shown
+    // (the translation names its language; English names none).
+    const bool translated = LocalDates::language() != QLatin1String("en");
+    const auto fit = [translated](QWidget* widget, const QFont& font, qreal smallest) {
+        if (translated)
+            Look::setFittingFont(widget, font, smallest);
+        else
+            widget->setFont(font);
+    };
+
+    fit(m_ui->Label61, Look::verdana(9, true, true), 7);
 
     Look::setWindowTextColour(m_ui->Label2, Look::kLavender);
-    Look::setFittingFont(m_ui->Label2, Look::verdana(9, true), 7);
+    fit(m_ui->Label2, Look::verdana(9, true), 7);
 
     // Frame captions are bold; everything inside the frames sets its own face.
     for (QGroupBox* frame : {m_ui->fraName, m_ui->Frame1, m_ui->fraBirthDay})
         frame->setFont(Look::verdana(8.25, true));
-    for (QLabel* caption : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
-        caption->setFont(captionFont());
+    const std::array<std::pair<QLabel*, QWidget*>, 3> captions{{{m_ui->Label1, m_ui->txtFirstName},
+                                                                {m_ui->Label4, m_ui->txtMiddleName},
+                                                                {m_ui->Label5, m_ui->txtLastName}}};
+    for (const auto& [caption, box] : captions) {
+        if (translated)
+            fitCaption(caption, box);
+        else
+            caption->setFont(captionFont());
+    }
     // Inside the bold-captioned frames the boxes and lists go back to regular.
     for (QWidget* field :
          std::initializer_list<QWidget*>{m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName,
                                          m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear})
         field->setFont(Look::verdana(8.25));
     m_ui->cmdNext->setFont(Look::verdana(8.25, true));
+    if (translated)
+        breakOverTwoLines(m_ui->cmdNext);
 
     // The two offers lie on top of each other; each hides the other completely.
     for (QLabel* offer : {m_ui->lblFullBrand, m_ui->lblCobrand}) {
-        offer->setFont(Look::verdana(8.25, true, true));
+        fit(offer, Look::verdana(8.25, true, true), 6.5);
         offer->setAutoFillBackground(true);
     }
 

@@ -30,6 +30,13 @@ constexpr int kClientWidth = 561;
 constexpr int kClientHeight = 560;
 constexpr QSize kPictureSize{200, 200};
 constexpr int kAreaFrameWidth = 2;
+// The room between a value and what stands beside it.
+constexpr int kValueGap = 8;
+
+// The face of a profile's values: the sign's name larger.
+QFont valueFont(bool isName) {
+    return Look::verdana(isName ? 9.75 : 8.25, true);
+}
 
 constexpr std::size_t fieldIndex(ProfilePanel::Field field) {
     return static_cast<std::size_t>(field);
@@ -92,7 +99,8 @@ ResultWindow::ResultWindow(Platform& platform, QWidget* parent)
     m_ui->cmdBack->setFocus();
 
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    Look::fixAndCentre(this, kClientWidth, kClientHeight + menuHeight);
+    const int clientHeight = std::max(kClientHeight, m_ui->fraExactSun->geometry().bottom() + 1);
+    Look::fixAndCentre(this, kClientWidth, clientHeight + menuHeight);
 }
 
 ResultWindow::~ResultWindow() = default;
@@ -168,11 +176,24 @@ void ResultWindow::applyLook() {
         QLabel* sentence = m_ui->lblExactSun;
         sentence->resize(left - 8 - sentence->x(), sentence->height());
     }
-    m_ui->lnkExactSun->setFont(Look::verdana(8.25, true, true));
+    // A longer sentence wraps onto more lines: the band below it, and with it the window,
+    // grows to hold them.
+    if (QLabel* sentence = m_ui->lblExactSun;
+        sentence->heightForWidth(sentence->width()) > sentence->height()) {
+        const int extra = sentence->heightForWidth(sentence->width()) - sentence->height();
+        sentence->resize(sentence->width(), sentence->height() + extra);
+        QFrame* band = m_ui->fraExactSun;
+        band->resize(band->width(), band->height() + extra);
+        m_ui->cmdExactSun->move(m_ui->cmdExactSun->x(), m_ui->cmdExactSun->y() + extra / 2);
+    }
     // Room for the focus frame around the link's text, and no more: the rest of the
-    // band is not the link.
-    m_ui->lnkExactSun->setMargin(4);
-    m_ui->lnkExactSun->adjustSize();
+    // band is not the link. A longer translation keeps to one line, as wide as the band,
+    // in a smaller face if need be.
+    KeyboardLink* link = m_ui->lnkExactSun;
+    link->setMargin(4);
+    link->resize(m_ui->fraExactSun->width() - 2 * link->x(), link->height());
+    Look::setFittingFont(link, Look::verdana(8.25, true, true), 6.5);
+    link->adjustSize();
 
     // Tabs: dark indigo text on the button face.
     QPalette tabPalette = Look::palette(Look::Scheme::System);
@@ -198,7 +219,7 @@ void ResultWindow::applyLook() {
         }
         for (std::size_t i = 0; i < panel.values.size(); ++i) {
             const bool isName = i == fieldIndex(ProfilePanel::Field::SignName);
-            panel.values[i]->setFont(Look::verdana(isName ? 9.75 : 8.25, true));
+            panel.values[i]->setFont(valueFont(isName));
             Look::setWindowTextColour(panel.values[i], isName ? Look::kDarkRed : Look::kBrownBlack);
         }
         // The values stand beside their captions: a caption longer than the room
@@ -207,8 +228,8 @@ void ResultWindow::applyLook() {
         for (std::size_t i = 0; i < panel.values.size(); ++i)
             captionsEnd = std::max(captionsEnd, panel.captions[i]->geometry().right() + 1);
         for (QLabel* value : panel.values) {
-            if (value->x() < captionsEnd + 8)
-                value->move(captionsEnd + 8, value->y());
+            if (value->x() < captionsEnd + kValueGap)
+                value->move(captionsEnd + kValueGap, value->y());
         }
     }
     // The areas show no text cursor, so their frame shows which one has the
@@ -299,7 +320,19 @@ void ResultWindow::showText(ProfileSlot slot, ProfilePanel::Field field, const Q
     // Read out as the value it shows; its caption labels it (the caption's buddy).
     label->setAccessibleName(value);
     // The label grows to the right to fit what it shows.
+    const QFont font = valueFont(field == ProfilePanel::Field::SignName);
+    label->setWordWrap(false);
+    label->setFont(font);
     label->adjustSize();
+    // A value that would reach the picture (a longer translation) wraps before it and
+    // keeps beside it, in a smaller face if need be.
+    const QRect picture = panel.picture->geometry();
+    if (label->geometry().right() + kValueGap >= picture.left() && label->y() <= picture.bottom()) {
+        label->setWordWrap(true);
+        label->setGeometry(label->x(), label->y(), picture.left() - kValueGap - label->x(),
+                           picture.bottom() + 1 - label->y());
+        Look::setFittingFont(label, font, 6.5);
+    }
 }
 
 void ResultWindow::showPicture(ProfileSlot slot, int pictureIndex) {
