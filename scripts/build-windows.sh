@@ -99,8 +99,23 @@ if [ ! -e "$icu/done" ]; then
      CC=$triple-gcc-posix CXX=$triple-g++-posix CFLAGS=-O2 CXXFLAGS=-O2 >configure.log 2>&1 &&
    make -j"$jobs" >make.log 2>&1 && make install >install.log 2>&1) ||
     { tail -n 30 "$icu/cross/"*.log >&2; exit 1; }
-  rm -rf "$icu/native" "$icu/cross"
+  rm -rf "$icu/cross" # the Linux build stays: its genrb makes the zone rules below
   touch "$icu/done"
+fi
+
+# --- ICU's zone rules from the same IANA release as the installed tzdata -----------------
+# ICU 72.1 carries the rules of 2022; the program points ICU at these instead (see
+# docs/windows.md), so that its local times agree with the Linux program's.
+tz_version=$(source_version tzdata)
+icutz=$(stage_folder icu-tz "$tz_version" "$(basename "$icu")" \
+        "$(sha256sum "$root/scripts/make-icu-tz.sh" | cut -c1-12)")
+if [ ! -e "$icutz/done" ]; then
+  log "making ICU's zone rules from tzdata $tz_version"
+  rm -rf "$icutz" && mkdir -p "$icutz"
+  bash "$root/scripts/make-icu-tz.sh" --icu-src "$(fetch_source icu "$icu_version")" \
+    --icu-native "$icu/native" --tz-version "$tz_version" "$icutz/out" >"$icutz/make.log" 2>&1 ||
+    { tail -n 30 "$icutz/make.log" >&2; exit 1; }
+  touch "$icutz/done"
 fi
 
 # --- ERFA: the IAU's routines, as a static library --------------------------------------
@@ -221,6 +236,7 @@ for language in de fr es pt_BR; do
   cp "/usr/share/qt6/translations/qtbase_$language.qm" "$app/translations/"
 done
 printf '[Paths]\nPrefix=.\nPlugins=plugins\nTranslations=translations\n' >"$app/qt.conf"
+mkdir -p "$app/icu-tz" && cp "$icutz/out/zoneinfo64.res" "$app/icu-tz/"
 # The licences: the program's, and those of what it carries.
 {
   cat "$root/packaging/copyright"

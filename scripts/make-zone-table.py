@@ -6,6 +6,7 @@
 From the zone folder of the machine that builds (/usr/share/zoneinfo), writes:
   tzdata.zi          the database's own list, its zone ("Z name") and older-name
                      ("L target alias") lines only: what the finder reads on Linux;
+                     and the country table (zone.tab) as "T code zone" lines;
   abbreviations.tsv  each zone and the abbreviations its clocks have shown since 1970,
                      up to a year after today ("Europe/Dublin<TAB>GMT IST"): what the
                      finder computes on Linux from the zone files.
@@ -111,6 +112,12 @@ def main():
                 dst.write("Z %s\n" % fields[1])
             elif len(fields) >= 3 and fields[0] == "L":
                 dst.write("L %s %s\n" % (fields[1], fields[2]))
+        # The country table, as the toolkit reads it on Linux: "T code zone".
+        with open(os.path.join(folder, "zone.tab"), encoding="utf-8") as table:
+            for line in table:
+                fields = line.split("\t")
+                if len(fields) >= 3 and not line.startswith("#"):
+                    dst.write("T %s %s\n" % (fields[0], fields[2].strip()))
     with open(os.path.join(out, "abbreviations.tsv"), "w", encoding="ascii") as dst:
         for zone in sorted(zones):
             path = os.path.join(folder, zone)

@@ -19,12 +19,12 @@ constexpr qint64 kMsecsPerDay = 86400000;
 // English, as the command line's listing gives them; signName() gives them in the
 // user's language.
 const std::array<const char*, kSignCount> kSignNames = {
-    QT_TRANSLATE_NOOP("SunSigns", "Aries"),     QT_TRANSLATE_NOOP("SunSigns", "Taurus"),
-    QT_TRANSLATE_NOOP("SunSigns", "Gemini"),    QT_TRANSLATE_NOOP("SunSigns", "Cancer"),
-    QT_TRANSLATE_NOOP("SunSigns", "Leo"),       QT_TRANSLATE_NOOP("SunSigns", "Virgo"),
-    QT_TRANSLATE_NOOP("SunSigns", "Libra"),     QT_TRANSLATE_NOOP("SunSigns", "Scorpio"),
+    QT_TRANSLATE_NOOP("SunSigns", "Aries"),       QT_TRANSLATE_NOOP("SunSigns", "Taurus"),
+    QT_TRANSLATE_NOOP("SunSigns", "Gemini"),      QT_TRANSLATE_NOOP("SunSigns", "Cancer"),
+    QT_TRANSLATE_NOOP("SunSigns", "Leo"),         QT_TRANSLATE_NOOP("SunSigns", "Virgo"),
+    QT_TRANSLATE_NOOP("SunSigns", "Libra"),       QT_TRANSLATE_NOOP("SunSigns", "Scorpio"),
     QT_TRANSLATE_NOOP("SunSigns", "Sagittarius"), QT_TRANSLATE_NOOP("SunSigns", "Capricorn"),
-    QT_TRANSLATE_NOOP("SunSigns", "Aquarius"),  QT_TRANSLATE_NOOP("SunSigns", "Pisces"),
+    QT_TRANSLATE_NOOP("SunSigns", "Aquarius"),    QT_TRANSLATE_NOOP("SunSigns", "Pisces"),
 };
 
 QString englishSignName(int sign) {
@@ -152,9 +152,10 @@ QString cuspClause(QDate date, QTime time, const TimeReading& reading, const Sig
                           : QCoreApplication::translate(
                                 "SunTexts", "at %1 on %2 it was in %3, %4 after the change"))
             .arg(at, day, signName(reading.sign), duration);
-    return (since < 0
-                ? QCoreApplication::translate("SunTexts", "at %1 it was in %2, %3 before the change")
-                : QCoreApplication::translate("SunTexts", "at %1 it was in %2, %3 after the change"))
+    return (since < 0 ? QCoreApplication::translate("SunTexts",
+                                                    "at %1 it was in %2, %3 before the change")
+                      : QCoreApplication::translate("SunTexts",
+                                                    "at %1 it was in %2, %3 after the change"))
         .arg(at, signName(reading.sign), duration);
 }
 
@@ -166,16 +167,21 @@ QString clockOn(const QDateTime& clock, QDate day, const QString& name = QString
         text += QLatin1Char(' ') + name;
     if (clock.date() != day)
         //: A time on another day than the one asked about: "00:00 on 30 December 2011".
-        return QCoreApplication::translate("SunTexts", "%1 on %2").arg(text, dateText(clock.date()));
+        return QCoreApplication::translate("SunTexts", "%1 on %2")
+            .arg(text, dateText(clock.date()));
     return text;
 }
 
 // What the zone calls its time at a moment ("GMT", "BST"), or its offset where the
-// zone has no letters for it ("UTC+05:00").
+// zone has no letters for it ("UTC+05:00"). On Windows the toolkit's names are those
+// the zone uses today, whatever the moment (Samoa's "GMT+13" for December 2011, when
+// its clocks were ten hours behind UTC): there the offset is always given.
 QString zoneTimeName(const QTimeZone& zone, qint64 utcMsecs) {
+#ifndef Q_OS_WIN
     const QString abbreviation = zone.abbreviation(utcAt(utcMsecs));
     if (!abbreviation.isEmpty() && abbreviation.at(0).isLetter())
         return abbreviation;
+#endif
     return QStringLiteral("UTC") + offsetText(zone.offsetFromUtc(utcAt(utcMsecs)));
 }
 
@@ -191,7 +197,8 @@ QString skippedTimeText(QDate date, QTime time, const QTimeZone& zone, const Clo
     const qint64 earlier = reading - qint64(jump.after) * 1000;
     const qint64 later = reading - qint64(jump.before) * 1000;
     const QString skipped = time.toString(QStringLiteral("HH:mm"));
-    const QString meantEarlier = clockOn(utcAt(reading - jumped), date, zoneTimeName(zone, earlier));
+    const QString meantEarlier =
+        clockOn(utcAt(reading - jumped), date, zoneTimeName(zone, earlier));
     const QString meantLater = clockOn(utcAt(reading + jumped), date, zoneTimeName(zone, later));
     if (from.date() == to.date())
         return QCoreApplication::translate("SunTexts",
@@ -227,12 +234,13 @@ QString repeatedClause(const QString& at, QTime time, const TimeReading& reading
         text = reading.boundaryBefore
                    ? QCoreApplication::translate("SunTexts",
                                                  "at %1 the Sun was at %2, %3 after it entered %4")
-                   : QCoreApplication::translate("SunTexts",
-                                                 "at %1 the Sun was at %2, %3 before it entered %4");
+                   : QCoreApplication::translate(
+                         "SunTexts", "at %1 the Sun was at %2, %3 before it entered %4");
     else
         //: The second reading of a time the clocks showed twice: "it" is the Sun.
         text = reading.boundaryBefore
-                   ? QCoreApplication::translate("SunTexts", "at %1 it was at %2, %3 after it entered %4")
+                   ? QCoreApplication::translate("SunTexts",
+                                                 "at %1 it was at %2, %3 after it entered %4")
                    : QCoreApplication::translate("SunTexts",
                                                  "at %1 it was at %2, %3 before it entered %4");
     return text.arg(at, positionText(reading), durationText(reading.msecsToBoundary),
@@ -315,7 +323,8 @@ std::optional<QString> yearArgumentError(const QString& argument) {
     bool ok = false;
     const int year = argument.trimmed().toInt(&ok);
     if (!ok)
-        return QCoreApplication::translate("SunTexts", "Not a year: %1 (give a year from %2 to %3).")
+        return QCoreApplication::translate("SunTexts",
+                                           "Not a year: %1 (give a year from %2 to %3).")
             .arg(quotedArgument(argument), first, last);
     if (!isSupportedYear(year))
         return QCoreApplication::translate("SunTexts",
@@ -340,13 +349,16 @@ std::optional<QString> zoneArgumentError(const QString& argument) {
     QString list = offered.first(std::min(kNamed, offered.size())).join(QStringLiteral(", "));
     if (count > kNamed)
         //: The end of a list cut short: "Europe/London, Europe/Paris and 3 more".
-        list = QCoreApplication::translate("SunTexts", "%1 and %n more", nullptr, int(count - kNamed))
-                   .arg(list);
+        list =
+            QCoreApplication::translate("SunTexts", "%1 and %n more", nullptr, int(count - kNamed))
+                .arg(list);
     return (match.places.isEmpty()
-                ? QCoreApplication::translate("SunTexts", "%n time zones match %1: %2 (give one of them).",
+                ? QCoreApplication::translate("SunTexts",
+                                              "%n time zones match %1: %2 (give one of them).",
                                               nullptr, int(count))
-                : QCoreApplication::translate("SunTexts", "%n places match %1: %2 (give one of them).",
-                                              nullptr, int(count)))
+                : QCoreApplication::translate("SunTexts",
+                                              "%n places match %1: %2 (give one of them).", nullptr,
+                                              int(count)))
         .arg(quotedArgument(argument), list);
 }
 
@@ -369,8 +381,9 @@ QString durationText(qint64 msecs) {
         parts << counted(QCoreApplication::translate("SunTexts", "%n hour(s)", nullptr, int(hours)),
                          hours, "hour", "hours");
     if (const qint64 rest = minutes % 60)
-        parts << counted(QCoreApplication::translate("SunTexts", "%n minute(s)", nullptr, int(rest)),
-                         rest, "minute", "minutes");
+        parts << counted(
+            QCoreApplication::translate("SunTexts", "%n minute(s)", nullptr, int(rest)), rest,
+            "minute", "minutes");
     if (parts.size() == 3)
         //: Three parts of a duration: "4 days, 2 hours and 15 minutes".
         return QCoreApplication::translate("SunTexts", "%1, %2 and %3")
@@ -396,9 +409,9 @@ QString dayText(const DayReading& day, const QTimeZone& zone) {
                  signName(day.signLeft));
     const ClockReading boundary = clockReading(day.boundary.utc, zone);
     //: A moment: "20 April 1990 at 14:27 (UTC+00:00)".
-    const QString when = QCoreApplication::translate("SunTexts", "%1 at %2 (UTC%3)")
-                             .arg(dateText(boundary.date), boundary.time,
-                                  offsetText(boundary.offsetSeconds));
+    const QString when =
+        QCoreApplication::translate("SunTexts", "%1 at %2 (UTC%3)")
+            .arg(dateText(boundary.date), boundary.time, offsetText(boundary.offsetSeconds));
     if (day.boundaryBefore)
         return QCoreApplication::translate("SunTexts",
                                            "The Sun was in %1 all day on %2, whatever the time of "
@@ -530,8 +543,9 @@ std::optional<QString> cuspSentence(QDate date, std::optional<QTime> time, const
     if (readings->size() == 1)
         return sentence(first);
     //: Two readings of a time the clocks showed twice, each "at 23:30 (UTC+04:30) it was in …".
-    return sentence(QCoreApplication::translate("SunTexts", "%1; when the clocks showed it again, %2")
-                        .arg(first, cuspClause(date, *time, readings->at(1), change, zone, false)));
+    return sentence(
+        QCoreApplication::translate("SunTexts", "%1; when the clocks showed it again, %2")
+            .arg(first, cuspClause(date, *time, readings->at(1), change, zone, false)));
 }
 
 } // namespace Astro

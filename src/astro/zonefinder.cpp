@@ -83,21 +83,59 @@ struct Database {
 };
 
 #ifdef Q_OS_WIN
-// A zone of the database's list that the toolkit knows.
-bool isZoneFile(const QByteArray& name) {
-    static const QSet<QByteArray> known = [] {
-        QSet<QByteArray> zones;
-        QFile list(kZoneList);
-        if (list.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& line : list.readAll().split('\n')) {
-                if (line.startsWith("Z "))
-                    zones.insert(line.mid(2).trimmed());
+// The carried list: "Z zone", "L target alias" and the country table's "T code zone".
+struct CarriedList {
+    QSet<QByteArray> names; // every zone, older name and country table zone ICU knows
+    QList<QByteArray> tableZones;
+    QMultiHash<QLocale::Territory, QByteArray> byTerritory;
+};
+
+const CarriedList& carriedList() {
+    static const CarriedList carried = [] {
+        CarriedList list;
+        const QList<QByteArray> known = QTimeZone::availableTimeZoneIds();
+        const QSet<QByteArray> icu(known.cbegin(), known.cend());
+        QFile file(kZoneList);
+        if (!file.open(QIODevice::ReadOnly))
+            return list;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            const QByteArray& name = fields.constLast();
+            if (fields.size() < 2 || !icu.contains(name))
+                continue;
+            list.names.insert(name);
+            if (fields.at(0) == "T" && fields.size() == 3) {
+                list.tableZones.append(name);
+                list.byTerritory.insert(QLocale::codeToTerritory(QString::fromLatin1(fields.at(1))),
+                                        name);
             }
         }
-        const QList<QByteArray> available = QTimeZone::availableTimeZoneIds();
-        return zones.intersect(QSet<QByteArray>(available.cbegin(), available.cend()));
+        std::sort(list.tableZones.begin(), list.tableZones.end());
+        return list;
     }();
-    return known.contains(name);
+    return carried;
+}
+
+// A zone or older name of the carried list that the toolkit knows: what a file of the
+// zone folder is on Linux.
+bool isZoneFile(const QByteArray& name) {
+    return carriedList().names.contains(name);
+}
+
+// As the toolkit lists them on Linux: the country table's zones and the UTC offsets.
+QList<QByteArray> toolkitZones() {
+    QList<QByteArray> zones = carriedList().tableZones;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        if (id.startsWith("UTC"))
+            zones.append(id);
+    }
+    return zones;
+}
+
+QList<QByteArray> countryZones(QLocale::Territory territory) {
+    QList<QByteArray> zones = carriedList().byTerritory.values(territory);
+    std::sort(zones.begin(), zones.end());
+    return zones;
 }
 #else
 // A name that can only be a file of the zone folder, and is one.
@@ -105,6 +143,14 @@ bool isZoneFile(const QByteArray& name) {
     if (name.isEmpty() || name.startsWith('/') || name.contains("..") || name.size() > kLongestName)
         return false;
     return QFileInfo(kZoneFolder + QString::fromLatin1(name)).isFile();
+}
+
+QList<QByteArray> toolkitZones() {
+    return QTimeZone::availableTimeZoneIds();
+}
+
+QList<QByteArray> countryZones(QLocale::Territory territory) {
+    return QTimeZone::availableTimeZoneIds(territory);
 }
 #endif
 
@@ -118,13 +164,14 @@ bool isOffsetName(const QByteArray& name) {
 bool tablesReadable() {
 #ifdef Q_OS_WIN
     return true; // the toolkit's own data, no files
-#endif
+#else
     for (const char* table : {"zone.tab", "zone1970.tab", "iso3166.tab"}) {
         const QFileInfo file(kZoneFolder + QLatin1String(table));
         if (file.exists() && !file.isFile())
             return false;
     }
     return true;
+#endif
 }
 
 Database loadDatabase() {
@@ -132,7 +179,7 @@ Database loadDatabase() {
     // The toolkit's list: the zones of the database's country table and UTC offsets,
     // each a regular file of the zone folder.
     const bool tables = tablesReadable();
-    for (const QByteArray& id : tables ? QTimeZone::availableTimeZoneIds() : QList<QByteArray>()) {
+    for (const QByteArray& id : tables ? toolkitZones() : QList<QByteArray>()) {
         if (!isOffsetName(id) && !isZoneFile(id))
             continue;
         db.zones.insert(folded(QString::fromLatin1(id)), {id, id});
@@ -552,7 +599,7 @@ ZoneMatch findZone(const QString& typed) {
     }
     if (const auto territory = db.territories.constFind(key); territory != db.territories.cend()) {
         QList<QByteArray> zones;
-        for (const QByteArray& id : QTimeZone::availableTimeZoneIds(*territory)) {
+        for (const QByteArray& id : countryZones(*territory)) {
             if (db.zones.contains(folded(QString::fromLatin1(id))))
                 zones.append(id);
         }

@@ -156,7 +156,8 @@ void TestAstroTexts::languages() {
     reading.boundary = change(1, utc(1966, 3, 21, 1, 53, 5));
     reading.msecsToBoundary = (19 * 60 + 22) * minute;
     QCOMPARE(Astro::timeText(QDate(1966, 3, 20), QTime(6, 31), QTimeZone("UTC"), {reading}), time);
-    QCOMPARE(Astro::cuspSentence(QDate(2010, 9, 21), QTime(23, 30), QTimeZone("Asia/Tehran")), cusp);
+    QCOMPARE(Astro::cuspSentence(QDate(2010, 9, 21), QTime(23, 30), QTimeZone("Asia/Tehran")),
+             cusp);
 
     // The listing scripts read stays English in every language.
     QCOMPARE(Astro::commandLineLine(change(1, utc(1966, 3, 21, 1, 53, 5)), QTimeZone("UTC")),
@@ -402,7 +403,11 @@ void TestAstroTexts::timeTexts_data() {
         "Sun was in Gemini; after, in Cancer.");
     row("skipped", "Europe/London", utc(2024, 3, 31, 1, 30, 0),
         "Clocks in Europe/London went from 01:00 to 02:00 on 31 March 2024, so 01:30 did not "
+#ifdef Q_OS_WIN
+        "happen there. Did you mean 00:30 UTC+00:00 or 02:30 UTC+01:00?");
+#else
         "happen there. Did you mean 00:30 GMT or 02:30 BST?");
+#endif
     row("skipped with a whole day", "Pacific/Apia", utc(2011, 12, 30, 12, 0, 0),
         "Clocks in Pacific/Apia went from 00:00 on 30 December 2011 to 00:00 on 31 December "
         "2011, so 12:00 did not happen there. Did you mean 12:00 UTC-10:00 on 29 December 2011 "

@@ -268,7 +268,38 @@ bool DisplayAvailable(const QStringList& arguments, const QProcessEnvironment& e
            !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
 }
 
+#ifdef Q_OS_WIN
+namespace {
+
+// The zone rules that come with the program (icu-tz beside solvanta.exe, from the same
+// release of the zone database as on Linux) replace the older ones built into ICU. ICU
+// reads the variable once, with the first zone, and opens the folder by its name in the
+// code page: the short name keeps a folder with other letters reachable.
+void useCarriedZoneRules() {
+    if (qEnvironmentVariableIsSet("ICU_TIMEZONE_FILES_DIR"))
+        return; // the user's own choice
+    wchar_t path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return;
+    std::wstring folder(path, length);
+    folder.resize(folder.find_last_of(L"\\/") + 1);
+    folder += L"icu-tz";
+    wchar_t shortPath[MAX_PATH];
+    const DWORD shortLength = ::GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH);
+    if (shortLength == 0 || shortLength >= MAX_PATH)
+        return; // not there: ICU's own rules
+    qputenv("ICU_TIMEZONE_FILES_DIR",
+            QString::fromWCharArray(shortPath, int(shortLength)).toLocal8Bit());
+}
+
+} // namespace
+#endif
+
 std::optional<int> HandleCommandLine(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    useCarriedZoneRules();
+#endif
     // Before anything reads a time zone: TZ and TZDIR made safe for the toolkit.
     Astro::guardZoneEnvironment();
     QStringList arguments;
