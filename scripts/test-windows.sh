@@ -46,7 +46,10 @@ program="$installed/solvanta.exe"
 run_installed() { WINEPATH= wine "$program" "$@" 2>/dev/null | tr -d '\r'; }
 [ "$(run_installed --version)" = "$("$linux/src/solvanta" --version)" ] ||
   fail "--version differs: $(run_installed --version)"
-for args in "1966 --time-zone Europe/London" "1990 --time-zone Europe/Berlin"; do
+# Mexico City dropped summer time in 2022: only the zone rules carried beside the program
+# know it (ICU's own are older).
+for args in "1966 --time-zone Europe/London" "1990 --time-zone Europe/Berlin" \
+  "2024 --time-zone America/Mexico_City"; do
   # shellcheck disable=SC2086
   windows=$(run_installed --sun-changes $args)
   # shellcheck disable=SC2086
@@ -100,9 +103,10 @@ if input=$(new_window "" '^Solvanta v1.0$'); then
   for _ in $(seq 19); do xdotool key Down; done
   xdotool key Tab
   for _ in $(seq 90); do xdotool key Down; done
-  before=$(visible '^Solvanta v1.0$')
+  before=$(visible '^Solvanta')
   xdotool key Tab space
-  if verdict=$(new_window "$before" '^Solvanta v1.0$'); then
+  # The verdict is a message box titled "Solvanta".
+  if verdict=$(new_window "$before" '^Solvanta$'); then
     shot "$verdict" cusp-verdict.png
     before=$(visible '^Solvanta v1.0$')
     xdotool key Return
