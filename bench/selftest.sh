@@ -72,6 +72,20 @@ check "title before map: timed at the map" less "$(field map_ms)" 500
 check "title before map: memory read" less 0 "$(field hwm_kb)"
 check "title before map: program stopped" gone "$(field pid)"
 
+# The first drawing: timed when the program draws, well after the map; a window
+# never drawn into gives no time.
+run --title First --settle-ms 900 -- "$testwindow" First Second 0 --draw-ms 400
+check "drawing: found" test "$status" = 0
+check "drawing: timed at the drawing, not the map" \
+  awk -v m="$(field map_ms)" -v d="$(field drawn_ms)" 'BEGIN { exit !(d - m >= 390 && d - m < 800) }'
+check "drawing: main thread's time read then" less 0 "$(field drawn_main_cpu_ms)"
+run --title First --settle-ms 300 -- "$testwindow" First Second 0
+check "never drawn: no time" grep -q 'drawn_ms=-1.00 ' "$work/out"
+run --title Second --settle-ms 300 -- "$testwindow" First Second 0 --draw-ms 200
+check "another window drawn before: no time" grep -q 'drawn_ms=-1.00 ' "$work/out"
+run --title First --settle-ms 500 -- "$testwindow" First Second 0 --draw-ms 200 --into-second
+check "another window drawn after: no time" grep -q 'drawn_ms=-1.00 ' "$work/out"
+
 # Titled after the map: timed when the title comes, not at the untitled map and not
 # at the other window's map.
 run --title Second --settle-ms 0 -- "$testwindow" First Second 600

@@ -20,6 +20,8 @@ function(solvanta_add_translations target layer)
                               ${CMAKE_BINARY_DIR}/translations)
   qt6_add_lrelease(${target} NO_GLOBAL_TARGET TS_FILES ${ts_files}
                    QM_FILES_OUTPUT_VARIABLE qm_files OPTIONS -silent)
+  # Stored as they are: a translation is then read in place at start, not unpacked.
   qt_add_resources(${target} "${layer}_translations" PREFIX "/i18n"
-                   BASE ${CMAKE_BINARY_DIR}/translations FILES ${qm_files})
+                   BASE ${CMAKE_BINARY_DIR}/translations FILES ${qm_files}
+                   OPTIONS --no-compress)
 endfunction()

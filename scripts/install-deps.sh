@@ -9,6 +9,8 @@ packages=(
   # the Sun's positions: the IAU's fundamental-astronomy routines
   liberfa-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+  # the start-up benchmark sees a window's first drawing through the X server
+  libxcb-damage0-dev
   # translations: lupdate and lrelease with their CMake functions, and Qt's own
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # fonts: the windows ask for Verdana and fall back to DejaVu Sans

@@ -1,20 +1,25 @@
 // startwatch: starts a program and watches the X server, from outside the program,
-// until a top-level window with a given title is mapped. Prints how long that took
-// and the program's peak resident memory, then stops the program.
+// until a top-level window with a given title is mapped, and then until the program
+// first draws into it. Prints how long both took and the program's peak resident
+// memory, then stops the program.
 //
 //   startwatch [--title TITLE] [--timeout-ms N] [--settle-ms N] -- PROGRAM [ARGS...]
 //
 // Output, one line on stdout:
 //   map_ms=<ms> hwm_kb=<VmHWM before the stop> maxrss_kb=<ru_maxrss after the stop>
 //   main_cpu_ms=<main thread on a CPU until the map> cpu_ms=<all threads>
-//   runqueue_ms=<all threads waiting for a CPU until the map> pid=<the program's>
+//   runqueue_ms=<all threads waiting for a CPU until the map>
+//   drawn_ms=<until the first drawing into the mapped window, -1 if none came within
+//   the settle time> drawn_main_cpu_ms=<main thread on a CPU until then> pid=<the program's>
 // Exit status 0 on success, 1 when the window did not appear in time or the program
 // ended first, 2 on a usage or X error.
 //
 // There is no window manager under a bare X server, so top-level windows are
 // children of the root window and their MapNotify reaches a client that selected
-// SubstructureNotify on the root.
+// SubstructureNotify on the root. The first drawing is what the X server's DAMAGE
+// extension reports for the window: a window mapped but not yet drawn shows nothing.
 
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -34,6 +39,7 @@
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -198,6 +204,13 @@ int main(int argc, char** argv) {
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const xcb_atom_t netWmName = internAtom(c, "_NET_WM_NAME");
+    const xcb_query_extension_reply_t* damage = xcb_get_extension_data(c, &xcb_damage_id);
+    const bool canSeeDrawing = damage && damage->present;
+    if (canSeeDrawing) {
+        std::free(xcb_damage_query_version_reply(
+            c, xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+            nullptr));
+    }
 
     // Watch the root's children being created, mapped and renamed. The check makes
     // sure the server applied the mask before the program starts.
@@ -227,16 +240,46 @@ int main(int argc, char** argv) {
     // Windows mapped so far, so that a title set after the map still counts.
     std::unordered_set<xcb_window_t> mapped;
     std::optional<Clock::time_point> shown;
+    xcb_window_t shownWindow = XCB_NONE;
     CpuTimes atShown;
+    // The first drawing into each window since it was mapped, and into the shown one.
+    std::unordered_map<xcb_window_t, Clock::time_point> firstDrawn;
+    std::unordered_map<xcb_window_t, int> reports;
+    std::unordered_map<xcb_window_t, xcb_damage_damage_t> watches;
+    std::optional<Clock::time_point> drawn;
+    CpuTimes atDrawn;
     const auto deadline = started + std::chrono::milliseconds(options.timeoutMs);
     bool programEnded = false;
     pollfd pfd{xcb_get_file_descriptor(c), POLLIN, 0};
 
-    while (!shown && !programEnded && !xcb_connection_has_error(c)) {
+    const auto show = [&](xcb_window_t window, Clock::time_point now) {
+        shown = now;
+        shownWindow = window;
+        atShown = cpuTimes(pid);
+        // Drawn before its title came: drawn when it became the window looked for.
+        if (firstDrawn.count(window)) {
+            drawn = now;
+            atDrawn = atShown;
+        }
+    };
+    const auto handleEvents = [&] {
         while (xcb_generic_event_t* raw = xcb_poll_for_event(c)) {
             std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(raw, &std::free);
             const auto now = Clock::now();
-            switch (event->response_type & 0x7f) {
+            const uint8_t type = event->response_type & 0x7f;
+            if (canSeeDrawing && type == damage->first_event + XCB_DAMAGE_NOTIFY) {
+                const auto* e = reinterpret_cast<xcb_damage_notify_event_t*>(raw);
+                // The first report is the map's exposure; the next is the program's.
+                if (mapped.count(e->drawable) && ++reports[e->drawable] == 2)
+                    firstDrawn.try_emplace(e->drawable, now);
+                if (shown && !drawn && firstDrawn.count(e->drawable) &&
+                    e->drawable == shownWindow) {
+                    drawn = now;
+                    atDrawn = cpuTimes(pid);
+                }
+                continue;
+            }
+            switch (type) {
             case XCB_CREATE_NOTIFY: {
                 // Follow renames of the new window too.
                 const auto* e = reinterpret_cast<xcb_create_notify_event_t*>(raw);
@@ -249,13 +292,27 @@ int main(int argc, char** argv) {
                 if (e->event != root)
                     break;
                 mapped.insert(e->window);
+                // Every drawing into it from now on. The map itself is reported first,
+                // as the server exposes the whole window.
+                if (canSeeDrawing && !watches.count(e->window)) {
+                    const xcb_damage_damage_t watch = xcb_generate_id(c);
+                    xcb_damage_create(c, watch, e->window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+                    watches[e->window] = watch;
+                    reports[e->window] = 0;
+                }
                 if (!shown && hasTitle(c, e->window, netWmName, options.title))
-                    shown = now;
+                    show(e->window, now);
                 break;
             }
             case XCB_UNMAP_NOTIFY: {
                 const auto* e = reinterpret_cast<xcb_unmap_notify_event_t*>(raw);
                 mapped.erase(e->window);
+                firstDrawn.erase(e->window);
+                reports.erase(e->window);
+                if (const auto watch = watches.find(e->window); watch != watches.end()) {
+                    xcb_damage_destroy(c, watch->second);
+                    watches.erase(watch);
+                }
                 break;
             }
             case XCB_PROPERTY_NOTIFY: {
@@ -263,13 +320,17 @@ int main(int argc, char** argv) {
                 if (!shown && mapped.count(e->window) &&
                     (e->atom == netWmName || e->atom == XCB_ATOM_WM_NAME) &&
                     hasTitle(c, e->window, netWmName, options.title))
-                    shown = now;
+                    show(e->window, now);
                 break;
             }
             default:
                 break;
             }
         }
+    };
+
+    while (!shown && !programEnded && !xcb_connection_has_error(c)) {
+        handleEvents();
         if (shown)
             break;
         int status = 0;
@@ -290,8 +351,6 @@ int main(int argc, char** argv) {
         xcb_disconnect(c);
         return 1;
     }
-    if (shown)
-        atShown = cpuTimes(pid);
     if (!shown) {
         std::fprintf(stderr, "startwatch: no window titled \"%s\" within %d ms (pid=%d)\n",
                      options.title.c_str(), options.timeoutMs, static_cast<int>(pid));
@@ -300,16 +359,29 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // Let the program finish its first paint before its peak memory is read.
-    usleep(static_cast<useconds_t>(options.settleMs) * 1000);
+    // Let the program finish its first paint before its peak memory is read, and
+    // watch for that paint meanwhile.
+    const auto settled = Clock::now() + std::chrono::milliseconds(options.settleMs);
+    for (;;) {
+        handleEvents();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(settled - Clock::now()).count();
+        if (left <= 0 || xcb_connection_has_error(c))
+            break;
+        xcb_flush(c);
+        poll(&pfd, 1, static_cast<int>(std::min<long long>(left, 20)));
+    }
     const long hwm = statusField(pid, "VmHWM");
     const long maxRss = stopAndReap(pid);
     xcb_disconnect(c);
 
-    const double ms = std::chrono::duration<double, std::milli>(*shown - started).count();
+    const auto since = [started](Clock::time_point t) {
+        return std::chrono::duration<double, std::milli>(t - started).count();
+    };
     std::printf("map_ms=%.2f hwm_kb=%ld maxrss_kb=%ld main_cpu_ms=%.2f cpu_ms=%.2f "
-                "runqueue_ms=%.2f pid=%d\n",
-                ms, hwm, maxRss, atShown.mainOnCpu, atShown.allOnCpu, atShown.allRunQueue,
+                "runqueue_ms=%.2f drawn_ms=%.2f drawn_main_cpu_ms=%.2f pid=%d\n",
+                since(*shown), hwm, maxRss, atShown.mainOnCpu, atShown.allOnCpu,
+                atShown.allRunQueue, drawn ? since(*drawn) : -1.0, drawn ? atDrawn.mainOnCpu : -1.0,
                 static_cast<int>(pid));
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "translations.h"
 
+#include <QDir>
 #include <QHash>
+#include <QResource>
 #include <QTest>
 
 // Which language the program chooses from the environment and the desktop's languages.
@@ -67,6 +69,17 @@ private slots:
         QFETCH(QString, chosen);
         const QStringList available{"de", "en", "es", "fr", "pt_BR"};
         QCOMPARE(Translations::chooseLanguage(ui, available), chosen);
+    }
+
+    // A compressed translation is unpacked at every start in its language, a tenth of
+    // what the window costs before it is shown.
+    void storedToBeReadInPlace() {
+        const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({"*.qm"});
+        QVERIFY2(files.contains("shell_de.qm"), qPrintable(files.join(' ')));
+        for (const QString& file : files) {
+            const QResource resource(":/i18n/" + file);
+            QVERIFY2(resource.compressionAlgorithm() == QResource::NoCompression, qPrintable(file));
+        }
     }
 };
 
