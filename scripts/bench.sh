@@ -153,18 +153,20 @@ for _ in $(seq "$runs"); do
   start_once "Solvanta v1.0" "$program" de_DE.UTF-8 >>"$work/german.txt"
   [ -n "$baseline" ] && start_once "Solvanta v1.0" "$baseline" >>"$work/baseline.txt"
 done
-start_ms_s=$(field map_ms <"$work/solvanta.txt" | median)
-start_ms_b=$(field map_ms <"$work/bare.txt" | median)
-hwm_s=$(field hwm_kb <"$work/solvanta.txt" | median)
-hwm_b=$(field hwm_kb <"$work/bare.txt" | median)
-cpu_s=$(field main_cpu_ms <"$work/solvanta.txt" | median)
-cpu_b=$(field main_cpu_ms <"$work/bare.txt" | median)
-drawn_s=$(field drawn_ms <"$work/solvanta.txt" | median)
-drawn_b=$(field drawn_ms <"$work/bare.txt" | median)
-drawn_cpu_s=$(field drawn_main_cpu_ms <"$work/solvanta.txt" | median)
-start_ms_de=$(field map_ms <"$work/german.txt" | median)
-drawn_de=$(field drawn_ms <"$work/german.txt" | median)
-drawn_cpu_de=$(field drawn_main_cpu_ms <"$work/german.txt" | median)
+# The median of one field over one program's starts.
+of() { field "$1" <"$work/$2.txt" | median; }
+start_ms_s=$(of map_ms solvanta)
+start_ms_b=$(of map_ms bare)
+hwm_s=$(of hwm_kb solvanta)
+hwm_b=$(of hwm_kb bare)
+cpu_s=$(of main_cpu_ms solvanta)
+cpu_b=$(of main_cpu_ms bare)
+drawn_s=$(of drawn_ms solvanta)
+drawn_b=$(of drawn_ms bare)
+drawn_cpu_s=$(of drawn_main_cpu_ms solvanta)
+start_ms_de=$(of map_ms german)
+drawn_de=$(of drawn_ms german)
+drawn_cpu_de=$(of drawn_main_cpu_ms german)
 
 echo "Search: $reps runs against a bare window ..." >&2
 home=$(mktemp -d "$work/home.XXXXXX")
@@ -221,11 +223,11 @@ language_table=$(
 )
 grep -q '| no |$' <<<"$language_table" && missed=1
 if [ -n "$baseline" ]; then
-  base_ms=$(field map_ms <"$work/baseline.txt" | median)
-  base_cpu=$(field main_cpu_ms <"$work/baseline.txt" | median)
+  base_ms=$(of map_ms baseline)
+  base_cpu=$(of main_cpu_ms baseline)
   table+=$'\n'"$(row "start-up to window mapped against the baseline, ms" "$start_ms_s" "$base_ms" 1.05 1)"
   table+=$'\n'"$(row "start-up CPU of the main thread against the baseline, ms" "$cpu_s" "$base_cpu" 0 1)"
-  base_drawn=$(field drawn_ms <"$work/baseline.txt" | median)
+  base_drawn=$(of drawn_ms baseline)
   language_table+=$'\n'"$(row "German to window drawn against the baseline in English, ms" "$drawn_de" "$base_drawn" 1.10 1)"
   grep -q '| no |$' <<<"$language_table" && missed=1
 fi
