@@ -242,10 +242,13 @@ int main(int argc, char** argv) {
     std::optional<Clock::time_point> shown;
     xcb_window_t shownWindow = XCB_NONE;
     CpuTimes atShown;
-    // The first drawing into each window since it was mapped, and into the shown one.
-    std::unordered_map<xcb_window_t, Clock::time_point> firstDrawn;
-    std::unordered_map<xcb_window_t, int> reports;
-    std::unordered_map<xcb_window_t, xcb_damage_damage_t> watches;
+    // The drawing reported into each mapped window, and the first into the shown one.
+    struct Watch {
+        xcb_damage_damage_t damage = 0;
+        int reports = 0;
+        bool drawnInto = false;
+    };
+    std::unordered_map<xcb_window_t, Watch> watches;
     std::optional<Clock::time_point> drawn;
     CpuTimes atDrawn;
     const auto deadline = started + std::chrono::milliseconds(options.timeoutMs);
@@ -257,7 +260,8 @@ int main(int argc, char** argv) {
         shownWindow = window;
         atShown = cpuTimes(pid);
         // Drawn before its title came: drawn when it became the window looked for.
-        if (firstDrawn.count(window)) {
+        if (const auto watch = watches.find(window);
+            watch != watches.end() && watch->second.drawnInto) {
             drawn = now;
             atDrawn = atShown;
         }
@@ -269,11 +273,13 @@ int main(int argc, char** argv) {
             const uint8_t type = event->response_type & 0x7f;
             if (canSeeDrawing && type == damage->first_event + XCB_DAMAGE_NOTIFY) {
                 const auto* e = reinterpret_cast<xcb_damage_notify_event_t*>(raw);
+                const auto watch = watches.find(e->drawable);
+                if (watch == watches.end())
+                    continue;
                 // The first report is the map's exposure; the next is the program's.
-                if (mapped.count(e->drawable) && ++reports[e->drawable] == 2)
-                    firstDrawn.try_emplace(e->drawable, now);
-                if (shown && !drawn && firstDrawn.count(e->drawable) &&
-                    e->drawable == shownWindow) {
+                if (++watch->second.reports == 2)
+                    watch->second.drawnInto = true;
+                if (shown && !drawn && watch->second.drawnInto && e->drawable == shownWindow) {
                     drawn = now;
                     atDrawn = cpuTimes(pid);
                 }
@@ -295,10 +301,9 @@ int main(int argc, char** argv) {
                 // Every drawing into it from now on. The map itself is reported first,
                 // as the server exposes the whole window.
                 if (canSeeDrawing && !watches.count(e->window)) {
-                    const xcb_damage_damage_t watch = xcb_generate_id(c);
-                    xcb_damage_create(c, watch, e->window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
-                    watches[e->window] = watch;
-                    reports[e->window] = 0;
+                    const xcb_damage_damage_t damage = xcb_generate_id(c);
+                    xcb_damage_create(c, damage, e->window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+                    watches[e->window] = Watch{damage};
                 }
                 if (!shown && hasTitle(c, e->window, netWmName, options.title))
                     show(e->window, now);
@@ -307,10 +312,8 @@ int main(int argc, char** argv) {
             case XCB_UNMAP_NOTIFY: {
                 const auto* e = reinterpret_cast<xcb_unmap_notify_event_t*>(raw);
                 mapped.erase(e->window);
-                firstDrawn.erase(e->window);
-                reports.erase(e->window);
                 if (const auto watch = watches.find(e->window); watch != watches.end()) {
-                    xcb_damage_destroy(c, watch->second);
+                    xcb_damage_destroy(c, watch->second.damage);
                     watches.erase(watch);
                 }
                 break;
